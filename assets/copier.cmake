@@ -1,0 +1,16 @@
+# Copies the fixed files into the program folder. data/ is the user's catalogue: its files are
+# only put there when missing, never overwritten.
+foreach(dossier aide_html export images)
+    if(EXISTS ${SOURCE}/${dossier})
+        file(COPY ${SOURCE}/${dossier}/ DESTINATION ${DEST}/${dossier})
+    endif()
+endforeach()
+if(EXISTS ${SOURCE}/data)
+    file(GLOB_RECURSE _fichiers RELATIVE ${SOURCE}/data ${SOURCE}/data/*)
+    foreach(f ${_fichiers})
+        if(NOT EXISTS ${DEST}/data/${f})
+            get_filename_component(_dir ${DEST}/data/${f} DIRECTORY)
+            file(COPY ${SOURCE}/data/${f} DESTINATION ${_dir})
+        endif()
+    endforeach()
+endif()
