@@ -14,6 +14,8 @@ PAQUETS=(
     fonts-wine fonts-dejavu-core fonts-liberation
     # peers used by the tests, and the tools to look at the program
     zip unzip p7zip-full python3 python3-aiosmtpd poppler-utils sqlite3 xvfb xauth imagemagick
+    # sheet-file association: MIME and desktop caches, desktop-entry checks, a real launcher for the tests
+    shared-mime-info desktop-file-utils libglib2.0-bin
 )
 
 manquants=()

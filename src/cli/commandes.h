@@ -1,0 +1,28 @@
+#pragma once
+
+#include "contexte.h"
+
+#include <QStringList>
+
+// One command of the tool. A new command is one function and one line in Commandes().
+struct Commande
+{
+    const char* nom;
+    const char* arguments;   // shown in the usage text
+    const char* description; // one line of the usage text
+    int argumentsMin;        // number of arguments accepted
+    int argumentsMax;        // -1: no limit
+    int (*executer)(Contexte& contexte, const QStringList& arguments);
+};
+
+// The commands in the order the usage text lists them.
+const QList<Commande>& Commandes();
+
+// Film sheets: commandes_fiches.cpp.
+int CommandeTitres(Contexte& contexte, const QStringList& arguments);
+int CommandeFiche(Contexte& contexte, const QStringList& arguments);
+int CommandeAjouter(Contexte& contexte, const QStringList& arguments);
+int CommandeSupprimer(Contexte& contexte, const QStringList& arguments);
+
+// Prints the usage text (of one command, or of the tool) on stderr; returns MauvaisUsage.
+int MauvaisArguments(const QString& message, const Commande* commande = nullptr);
