@@ -34,7 +34,8 @@ int main(int argc, char* argv[])
         const QString extension = QFileInfo(cible).suffix().toLower();
         // JPEG and BMP have no alpha: paint over white so edges stay clean.
         const bool opaque = extension == QLatin1String("jpg") || extension == QLatin1String("bmp");
-        QImage image(rendu.defaultSize(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+        QImage image(rendu.defaultSize(),
+                     opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
         image.fill(opaque ? Qt::white : Qt::transparent);
         {
             QPainter peintre(&image);

@@ -9,7 +9,11 @@ class [[nodiscard]] Resultat
 public:
     // A failure already reported to the user (the data module's own post-error warning, for
     // instance): the command stops without a second message.
-    enum class Gravite { Erreur, Silencieuse };
+    enum class Gravite
+    {
+        Erreur,
+        Silencieuse
+    };
 
     Resultat() = default;
     static Resultat Succes() { return Resultat(); }

@@ -347,4 +347,18 @@ Resultat ConvertirTexte(const DescriptionChamp& champ, const QString& texte, QVa
     return Resultat::Succes();
 }
 
+bool EstVide(const QVariant& stockee)
+{
+    if (!stockee.isValid() || stockee.isNull()) {
+        return true;
+    }
+    if (stockee.typeId() == QMetaType::QString) {
+        return stockee.toString().isEmpty();
+    }
+    if (stockee.typeId() == QMetaType::QByteArray) {
+        return stockee.toByteArray().isEmpty();
+    }
+    return false;
+}
+
 } // namespace Formes

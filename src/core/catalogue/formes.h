@@ -40,6 +40,8 @@ QString TexteStocke(TypeChamp type, const QVariant& stockee);
 bool LogiqueStocke(const QVariant& stockee);
 qint64 MonnaieStockee(const QVariant& stockee);
 QDate DateStockee(TypeChamp type, const QVariant& stockee);
+// A stored value that counts as empty: null, empty text or empty binary.
+bool EstVide(const QVariant& stockee);
 
 // The stored value of a text written into a field: empty text clears the field; a text that does not
 // convert, or is longer than the field, is refused with a French message naming the field.

@@ -51,20 +51,6 @@ bool AnalyserSelection(const QString& sql, const DescriptionTable& schema, Selec
     return true;
 }
 
-bool EstVide(const QVariant& v)
-{
-    if (!v.isValid() || v.isNull()) {
-        return true;
-    }
-    if (v.typeId() == QMetaType::QString) {
-        return v.toString().isEmpty();
-    }
-    if (v.typeId() == QMetaType::QByteArray) {
-        return v.toByteArray().isEmpty();
-    }
-    return false;
-}
-
 QString TexteSansType(const QVariant& v)
 {
     if (v.typeId() == QMetaType::Double) {
@@ -485,7 +471,7 @@ bool Query::EstNul(const QString& champ) const
         return sqlite3_column_type(st, colonne + 1) == SQLITE_NULL ||
                sqlite3_column_int64(st, colonne + 1) == 0;
     }
-    return EstVide(Valeur(colonne));
+    return Formes::EstVide(Valeur(colonne));
 }
 
 Resultat Query::Edit()
@@ -539,7 +525,7 @@ Resultat Query::Post()
     std::vector<size_t> indices;
     for (size_t i = 0; i < m_colonnes.size(); ++i) {
         const DescriptionChamp* c = m_colonnes[i].champ;
-        if (c->requis && EstVide(m_tampon[i]) && m_colonnes[i].type != TypeChamp::Binaire) {
+        if (c->requis && Formes::EstVide(m_tampon[i]) && m_colonnes[i].type != TypeChamp::Binaire) {
             return Resultat::Echec(QStringLiteral("Le champ '%1' doit avoir une valeur").arg(c->nom));
         }
         if (m_modifie[i]) {

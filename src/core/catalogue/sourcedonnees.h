@@ -1,6 +1,9 @@
 #pragma once
 
+#include "resultat.h"
+
 #include <QObject>
+#include <functional>
 
 class Table;
 
@@ -13,6 +16,10 @@ public:
     explicit SourceDonnees(Table& table, QObject* parent = nullptr);
     ~SourceDonnees() override;
     Table& table() const { return m_table; }
+
+    // Set by the bound editors: writes what the user typed into the table's edit buffer; the table
+    // calls it before every post, also the one a move makes.
+    std::function<Resultat()> ecrireEditeurs;
 
 signals:
     void donneesChangees();

@@ -10,20 +10,6 @@ namespace {
 
 const QString PasEnEdition = QStringLiteral("La table n'est pas en mode édition ou insertion.");
 
-bool EstVide(const QVariant& v)
-{
-    if (!v.isValid() || v.isNull()) {
-        return true;
-    }
-    if (v.typeId() == QMetaType::QString) {
-        return v.toString().isEmpty();
-    }
-    if (v.typeId() == QMetaType::QByteArray) {
-        return v.toByteArray().isEmpty();
-    }
-    return false;
-}
-
 } // namespace
 
 Resultat Table::Ouvrir(const QString& dossier, const DescriptionTable& schema)
@@ -77,12 +63,28 @@ void Table::Fermer()
 bool Table::VerifierNavigation()
 {
     if (m_etat == Etat::Edition || m_etat == Etat::Insertion) {
-        const Resultat r = Post();
-        if (!r) {
+        if (!MettreAJour()) {
+            return false;
+        }
+        // A record in which nothing was written is dropped rather than posted: an empty new record
+        // would only be refused for its missing key.
+        if (!Modifie()) {
+            Cancel();
+        } else if (!PosterTampon()) {
             return false;
         }
     }
     return m_etat == Etat::Navigation;
+}
+
+Resultat Table::MettreAJour()
+{
+    return surMiseAJour ? surMiseAJour() : Resultat::Succes();
+}
+
+bool Table::Modifie() const
+{
+    return std::find(m_modifie.begin(), m_modifie.end(), true) != m_modifie.end();
 }
 
 void Table::Aller(int position)
@@ -175,6 +177,40 @@ bool Table::Locate(const QString& champ, const QString& valeur)
     return true;
 }
 
+void Table::Positionner(int position)
+{
+    if (position < 0 || position >= static_cast<int>(m_ids.size()) || !VerifierNavigation()) {
+        return;
+    }
+    Aller(position);
+    m_eof = m_bof = false;
+}
+
+Resultat Table::ListerTextes(const QString& champ, QStringList& textes) const
+{
+    textes.clear();
+    int indice = -1;
+    const DescriptionChamp* c = ChampNomme(champ, indice);
+    if (!c || !m_connexion) {
+        return Resultat::Echec(QStringLiteral("Champ '%1' non trouvé.").arg(champ));
+    }
+    Instruction st;
+    Resultat r =
+        st.Preparer(m_connexion->db(),
+                    QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(c->nom, m_schema->nom).toUtf8());
+    if (!r) {
+        return r;
+    }
+    int rc;
+    while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
+        textes << Formes::TexteStocke(c->type, LireColonne(st.get(), 0));
+    }
+    if (rc != SQLITE_DONE) {
+        return m_connexion->Erreur();
+    }
+    return Resultat::Succes();
+}
+
 Resultat Table::Append()
 {
     if (m_etat == Etat::Fermee) {
@@ -243,9 +279,21 @@ Resultat Table::Post()
     if (m_etat != Etat::Edition && m_etat != Etat::Insertion) {
         return Resultat::Echec(PasEnEdition);
     }
+    const Resultat r = MettreAJour();
+    if (!r) {
+        return r;
+    }
+    return PosterTampon();
+}
+
+Resultat Table::PosterTampon()
+{
+    if (m_etat != Etat::Edition && m_etat != Etat::Insertion) {
+        return Resultat::Echec(PasEnEdition);
+    }
     for (size_t i = 0; i < m_schema->champs.size(); ++i) {
         const DescriptionChamp& c = m_schema->champs[i];
-        if (c.requis && EstVide(m_tampon[i])) {
+        if (c.requis && Formes::EstVide(m_tampon[i])) {
             return Refuser(Resultat::Echec(QStringLiteral("Le champ '%1' doit avoir une valeur").arg(c.nom)));
         }
     }
@@ -497,7 +545,7 @@ bool Table::EstNul(const QString& champ) const
         const QVariant taille = m_ligne[static_cast<size_t>(i)];
         return !taille.isValid() || taille.toLongLong() == 0;
     }
-    return EstVide(Valeur(i));
+    return Formes::EstVide(Valeur(i));
 }
 
 Resultat Table::Ecrire(const QString& champ,

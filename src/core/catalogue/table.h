@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <memory>
@@ -38,7 +39,8 @@ public:
     std::shared_ptr<Connexion> connexion() const { return m_connexion; }
     const DescriptionTable* schema() const { return m_schema; }
 
-    // Moving. A pending edit is posted first; when that post is refused the table stays where it is.
+    // Moving. A pending edit is posted first (dropped when no field was written); when that post is
+    // refused the table stays where it is.
     void First();
     void Prior();
     void Next();
@@ -48,6 +50,13 @@ public:
     // Makes current the first record whose field equals the value exactly (case and accents count).
     bool Locate(const QString& champ, const QString& valeur);
     int RecordCount() const { return static_cast<int>(m_ids.size()); }
+    // The current record's place in the table's order (-1 on an empty table), and a move to a place
+    // (pending changes are posted first, as for every move). A lookup list picks records by place,
+    // so that two records with the same name stay apart.
+    int Position() const { return m_position; }
+    void Positionner(int position);
+    // The text of one field for every record, in the table's order (the lookup list of names).
+    Resultat ListerTextes(const QString& champ, QStringList& textes) const;
     Etat EtatTable() const { return m_etat; }
 
     Resultat Append();
@@ -77,6 +86,11 @@ public:
     std::function<Resultat(const Resultat&)> surErreurPoster;
     // Called when the current record, the state or a field value changes (bound editors listen to it).
     std::function<void()> surChangement;
+    // Called before every post, also the one a move makes: bound editors write what the user typed
+    // into the edit buffer. A failure stops the post (the record stays in its edit state).
+    std::function<Resultat()> surMiseAJour;
+    // A field of the edit buffer was written since Edit or Append.
+    bool Modifie() const;
 
 private:
     bool VerifierNavigation();
@@ -89,6 +103,8 @@ private:
     Resultat Ecrire(const QString& champ,
                     const std::function<Resultat(const DescriptionChamp&, QVariant&)>& valeur);
     Resultat Refuser(const Resultat& erreur);
+    Resultat MettreAJour();
+    Resultat PosterTampon();
     qint64 IdCourant() const;
 
     std::shared_ptr<Connexion> m_connexion;

@@ -63,7 +63,8 @@ Resultat Tdm::tbFilmsPostError(const Resultat& erreur)
     return erreur;
 }
 
-Resultat ChargerValeursDistinctes(Query& query, const QString& champ, QStringList& liste)
+Resultat ChargerValeursDistinctes(Query& query, const QString& champ, QStringList& liste,
+                                  const std::function<void(const QString&)>& premiereValeur)
 {
     liste.clear();
     query.SQL().Clear();
@@ -72,6 +73,9 @@ Resultat ChargerValeursDistinctes(Query& query, const QString& champ, QStringLis
     const Resultat r = query.Open();
     if (!r) {
         return r;
+    }
+    if (premiereValeur) {
+        premiereValeur(query.Eof() ? QString() : query.Texte(0));
     }
     while (!query.Eof()) {
         liste << query.Texte(0);

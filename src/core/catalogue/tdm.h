@@ -56,5 +56,8 @@ inline const QString MessageTitreIncorrect =
     QStringLiteral("Attention, ce titre est incorrect ou existe déjà dans la base !");
 
 // The distinct values of a field of the film table, in the list's order, as text forms
-// ("SELECT DISTINCT <champ> FROM donnees ORDER BY <champ>").
-Resultat ChargerValeursDistinctes(Query& query, const QString& champ, QStringList& liste);
+// ("SELECT DISTINCT <champ> FROM donnees ORDER BY <champ>"). premiereValeur, when given, is called once the
+// result is open, with the first value (empty text when there is none), before the rest is read: the film
+// list selects with it while it still holds its previous nodes. It must not use the query.
+Resultat ChargerValeursDistinctes(Query& query, const QString& champ, QStringList& liste,
+                                  const std::function<void(const QString&)>& premiereValeur = {});
