@@ -59,6 +59,48 @@ Resultat Connexion::Erreur() const
     return Resultat::Echec(QString::fromUtf8(sqlite3_errmsg(m_db)), sqlite3_extended_errcode(m_db));
 }
 
+Lot::Lot(std::shared_ptr<Connexion> connexion) : m_connexion(std::move(connexion)) {}
+
+Lot::~Lot()
+{
+    if (m_ouvert) {
+        sqlite3_exec(m_connexion->db(), "ROLLBACK", nullptr, nullptr, nullptr);
+        m_connexion->Modifiee();
+    }
+}
+
+Resultat Lot::Commencer()
+{
+    if (!m_connexion || m_ouvert) {
+        return Resultat::Echec(
+            QStringLiteral("Le lot de modifications est déjà commencé ou sans catalogue."));
+    }
+    if (sqlite3_exec(m_connexion->db(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        return m_connexion->Erreur();
+    }
+    m_ouvert = true;
+    return Resultat::Succes();
+}
+
+Resultat Lot::Valider()
+{
+    if (!m_ouvert) {
+        return Resultat::Echec(QStringLiteral("Le lot de modifications n'est pas commencé."));
+    }
+    if (sqlite3_exec(m_connexion->db(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        // A commit that fails (disk full, for instance) may leave the transaction open: drop it.
+        const Resultat erreur = m_connexion->Erreur();
+        if (!sqlite3_get_autocommit(m_connexion->db())) {
+            sqlite3_exec(m_connexion->db(), "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+        m_ouvert = false;
+        m_connexion->Modifiee();
+        return erreur;
+    }
+    m_ouvert = false;
+    return Resultat::Succes();
+}
+
 Instruction::~Instruction()
 {
     Finaliser();

@@ -42,6 +42,26 @@ private:
     quint64 m_generation = 0;
 };
 
+// Many confirmed changes in one transaction, for a batch (importing thousands of sheet files): each
+// change is still one statement, refused alone while the others stay, but the file is synced once, when
+// Valider returns, instead of once per change. Going without Valider rolls everything back; the tables
+// on the connection must then be reopened, as their row lists still hold the dropped records.
+class Lot
+{
+public:
+    explicit Lot(std::shared_ptr<Connexion> connexion);
+    ~Lot();
+    Lot(const Lot&) = delete;
+    Lot& operator=(const Lot&) = delete;
+
+    Resultat Commencer(); // takes the file's write lock at once
+    Resultat Valider();
+
+private:
+    std::shared_ptr<Connexion> m_connexion;
+    bool m_ouvert = false;
+};
+
 // A prepared statement, finalized when it goes.
 class Instruction
 {
