@@ -26,6 +26,7 @@ public:
     // catalogue the program has open is left alone. False after printing the reason.
     bool OuvrirCatalogue(bool pourModifier);
     Tdm& dm() { return *m_dm; }
+    const QString& dossierProgramme() const { return m_dossierProgramme; }
 
     // Prints a failure's message unless it was already shown (a silent failure); returns Refuse.
     int Refuser(const Resultat& resultat);
