@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <memory>
 
 namespace {
 
@@ -33,6 +35,22 @@ const QList<Commande>& Commandes()
         {"ajouter", "Champ=valeur...", "ajoute un film (BlobPicture=@fichier.jpg lit un fichier)", 1, -1,
          CommandeAjouter},
         {"supprimer", "TITRE", "supprime le film", 1, 1, CommandeSupprimer},
+        {"exporter-fiche", "TITRE FICHIER", "exporte la fiche du film (.kbx)", 2, 2, CommandeExporterFiche},
+        {"importer-fiche", "FICHIER...", "ajoute les films des fiches (.kbx)", 1, -1, CommandeImporterFiche},
+        {"rechercher", "[--et] [Champ=valeur...] [--deja-vu] [--prete] [--periode JJ/MM/AAAA JJ/MM/AAAA]",
+         "les titres trouvés par la recherche (OU sauf --et)", 0, -1, CommandeRechercher},
+        {"statistiques", "CATEGORIE", "valeur, nombre et pourcentage de chaque barre", 1, 1,
+         CommandeStatistiques},
+        {"prets", "", "le registre des prêts, en colonnes séparées par des tabulations", 0, 0, CommandePrets},
+        {"preter", "TITRE EMPRUNTEUR DATE Vrai|Faux", "valide le prêt d'un film", 4, 4, CommandePreter},
+        {"imprimer", "TITRE FICHIER.pdf", "la fiche imprimée, dans un PDF", 2, 2, CommandeImprimer},
+        {"exporter-web", "TITRE FICHIER.htm", "la page web de la fiche et son image", 2, 2,
+         CommandeExporterWeb},
+        {"envoyer", "TITRE ADRESSES --serveur HOTE [--port N] [--de ADRESSE] [--utilisateur NOM] [--delai S]",
+         "la fiche par courriel", 4, -1, CommandeEnvoyer},
+        {"sauvegarder", "ARCHIVE", "sauvegarde la base dans l'archive zip", 1, 1, CommandeSauvegarder},
+        {"restaurer", "ARCHIVE", "remplace la base par celle de l'archive zip", 1, 1, CommandeRestaurer},
+        {"glossaire", "TERME", "la définition du terme", 1, 1, CommandeGlossaire},
     };
     return commandes;
 }
@@ -52,8 +70,15 @@ int MauvaisArguments(const QString& message, const Commande* commande)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    // Printing lays text out with fonts, which takes the GUI application; no screen is needed for it.
+    bool imprimer = false;
+    for (int i = 1; i < argc; ++i)
+        imprimer = imprimer || qstrcmp(argv[i], "imprimer") == 0;
+    if (imprimer && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = imprimer ? std::make_unique<QGuiApplication>(argc, argv)
+                                                     : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList arguments = app->arguments().mid(1);
 
     QString dossier;
     while (!arguments.isEmpty() && arguments.constFirst().startsWith(QLatin1String("--"))) {

@@ -1,12 +1,16 @@
 #include "demarrage.h"
 
+#include "browse/fichefilm.h"
 #include "catalogue/tdm.h"
 #include "erreurs.h"
 #include "formmain.h"
 #include "habillage.h"
+#include "print/formagrandissement.h"
 #include "system/programme.h"
 #include "system/verroucatalogue.h"
 #include "widgets/boitemessage.h"
+#include "windows/formacteurs.h"
+#include "windows/formnotes.h"
 #include "windows/formsplash.h"
 
 #include <QApplication>
@@ -75,8 +79,18 @@ int LancerKinobral(QApplication& application)
     // 3. The secondary windows, created hidden in this order and kept until the end:
     //    glossary, actors, printed sheet holder, print preview, mail, picture enlargement, then the
     //    splash and the notes window.
+    // The actors window is a child of the main window, which keeps it above itself and finds it for
+    // its actors button.
+    std::unique_ptr<TFormActeurs> formActeurs;
+    Creer([&] { formActeurs = std::make_unique<TFormActeurs>(dm, &formMain); });
+    std::unique_ptr<TFormAgrandissement> formAgrandissement;
+    Creer([&] { formAgrandissement = std::make_unique<TFormAgrandissement>(); });
     std::unique_ptr<TFormSplash> formSplash;
     Creer([&] { formSplash = std::make_unique<TFormSplash>(); });
+    std::unique_ptr<TFormNotes> formNotes;
+    Creer([&] { formNotes = std::make_unique<TFormNotes>(); });
+    // The sheet view's cover and notes indicator open these two.
+    formMain.FicheFilm->AttacherFenetres(formAgrandissement.get(), formNotes.get());
 
     // 4. The splash, modal, before the main window shows.
     if (formSplash)

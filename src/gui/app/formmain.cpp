@@ -1,5 +1,8 @@
 #include "formmain.h"
 
+#include "browse/fichefilm.h"
+#include "browse/listefilms.h"
+#include "catalogue/tdm.h"
 #include "erreurs.h"
 #include "habillage.h"
 #include "panneauattente.h"
@@ -124,8 +127,13 @@ void TFormMain::CreerComposants()
     pnFond->setObjectName(QStringLiteral("pnFond"));
     pnFond->setGeometry(0, 0, 800, 600);
 
+    // The sheet view first, so that every button and panel of pnFond lies above it.
+    FicheFilm = new TFicheFilm(pnFond);
     CreerBoutons();
     CreerPanneaux();
+    FicheFilm->AttacherListe(listeFilms);
+    FicheFilm->afficherActeurs = [this] { bnActeursClick(); };
+    listeFilms->afficherFiche = [this] { FicheFilm->AfficherFiche(); };
     CreerMenus();
 
     // On the window, above the base panel: the drag strip, then the help panel over everything.
@@ -161,27 +169,11 @@ void TFormMain::CreerBoutons()
 
 void TFormMain::CreerPanneaux()
 {
-    // The film list's panel: the list itself comes with its own feature.
-    pnVst = new QWidget(pnFond);
-    pnVst->setObjectName(QStringLiteral("pnVst"));
-    pnVst->setGeometry(24, 380, 235, 219);
-    pnVst->setAutoFillBackground(true);
-    QPalette creme = pnVst->palette();
-    creme.setColor(QPalette::Window, Habillage::Creme);
-    pnVst->setPalette(creme);
-    pnVstTop = new QWidget(pnVst);
-    pnVstTop->setObjectName(QStringLiteral("pnVstTop"));
-    pnVstTop->setGeometry(0, 0, 235, 31);
-    pnVstTop->setAutoFillBackground(true);
-    QPalette brun = pnVstTop->palette();
-    brun.setColor(QPalette::Window, Habillage::Brun);
-    pnVstTop->setPalette(brun);
-    pnVstBottom = new QLabel(QStringLiteral("..."), pnVst);
-    pnVstBottom->setObjectName(QStringLiteral("pnVstBottom"));
-    pnVstBottom->setGeometry(0, 219 - 21, 235, 21);
-    pnVstBottom->setAutoFillBackground(true);
-    pnVstBottom->setPalette(brun);
-    pnVstBottom->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    // The film list's panel, with its bands; its two image buttons are made below with the others.
+    listeFilms = new ListeFilms(pnFond);
+    pnVst = listeFilms;
+    pnVstTop = listeFilms->pnVstTop;
+    pnVstBottom = listeFilms->pnVstBottom;
 
     auto panneau = [this](const QString& nom, const QString& titre, void (TFormMain::*fermer)()) {
         auto* p = new PanneauAttente(titre, pnFond);
@@ -214,6 +206,8 @@ void TFormMain::CreerPanneaux()
         bouton->setHint(QString::fromUtf8(d.hint));
         bouton->setCursor(Qt::PointingHandCursor);
     }
+
+    listeFilms->AttacherBoutons(bnZoomListe, bnAffichage);
 
     auto clic = [this](TImageMouseOutState* bouton, void (TFormMain::*commande)()) {
         connect(bouton, &TImageMouseOutState::OnClick, this, Commande(this, commande));
@@ -273,8 +267,8 @@ void TFormMain::CreerMenus()
     connect(pmGestion, &QMenu::aboutToHide, bnGestion,
             [this] { bnGestion->setPicture(bnGestion->NormalPicture()); });
 
-    pmAffichage = new QMenu(this);
-    pmAffichage->setObjectName(QStringLiteral("pmAffichage"));
+    // The list's display menu (pmTrier), also its context menu.
+    pmAffichage = listeFilms->pmTrier;
 }
 
 void TFormMain::PlacerPanneaux()
@@ -319,6 +313,15 @@ void TFormMain::Centrer()
 void TFormMain::AttacherDataModule(Tdm& dm)
 {
     m_dm = &dm;
+    FicheFilm->AttacherDataModule(dm);
+    listeFilms->AttacherDataModule(dm);
+    // What the catalogue's opening refreshes once the tables are open and on their first film.
+    dm.apresOuverture = [this] {
+        // 6 to 8: the titles, the alphabetical list, the current film selected and shown.
+        if (!SignalerEchec(listeFilms->RafraichirApresOuverture()))
+            return;
+        // 9. The home page's covers follow here.
+    };
 }
 
 bool TFormMain::eventFilter(QObject* objet, QEvent* evenement)

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class ListeFilms;
+class TFicheFilm;
 class PanneauImage;
 class QAction;
 class QLabel;
@@ -36,6 +38,8 @@ public:
     // Base panel and the panels stacked on it (bottom to top: pnVst, pnPrets, pnStatistiques,
     // pnRechercher, pnAccueil, pnGestion); barreTop and pnAide lie on the window above pnFond.
     PanneauImage* pnFond = nullptr;
+    ListeFilms* listeFilms = nullptr; // the film list, which is pnVst
+    TFicheFilm* FicheFilm = nullptr;  // the film sheet view, at the bottom of pnFond
     QWidget* pnVst = nullptr;
     QWidget* pnVstTop = nullptr;
     QLabel* pnVstBottom = nullptr;

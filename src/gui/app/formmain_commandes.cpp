@@ -1,10 +1,13 @@
 // The main window's commands: quit and minimise, the navigation band, the panels it opens and
 // closes, and the menus popped by the image buttons. Commands whose work belongs to a panel still
 // to come are empty here and are filled by that panel's feature.
+#include "browse/fichefilm.h"
+#include "browse/listefilms.h"
 #include "formmain.h"
 #include "widgets/boitemessage.h"
 #include "widgets/imagemouseoutstate.h"
 #include "widgets/panneauimage.h"
+#include "windows/formacteurs.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -49,10 +52,14 @@ void TFormMain::bnGestionMouseDown(QMouseEvent*)
     pmGestion->popup(bnGestion->mapToGlobal(QPoint(0, bnGestion->height())));
 }
 
-void TFormMain::bnAffichageMouseDown(QMouseEvent*)
+void TFormMain::bnAffichageMouseDown(QMouseEvent* evenement)
 {
-    if (!pmAffichage->isEmpty())
-        pmAffichage->popup(bnAffichage->mapToGlobal(QPoint(0, 0)));
+    listeFilms->bnAffichageMouseDown(evenement);
+}
+
+void TFormMain::bnZoomListeClick()
+{
+    listeFilms->bnZoomListeClick();
 }
 
 void TFormMain::barreTopMouseDown(QMouseEvent* evenement)
@@ -85,6 +92,23 @@ void TFormMain::bnAccueilClick()
 void TFormMain::bnPrincipalClick()
 {
     pnAccueil->hide();
+}
+
+void TFormMain::bnActeursClick()
+{
+    // Shown as it stands: the actor table is not moved.
+    if (auto* formActeurs = findChild<TFormActeurs*>(QString(), Qt::FindDirectChildrenOnly))
+        formActeurs->Afficher();
+}
+
+void TFormMain::bnPrecedentClick()
+{
+    FicheFilm->bnPrecedentClick();
+}
+
+void TFormMain::bnSuivantClick()
+{
+    FicheFilm->bnSuivantClick();
 }
 
 void TFormMain::bnAccueilRechercheClick()
@@ -131,14 +155,10 @@ void TFormMain::AnnulerGestion()
 
 // Filled by the features that own them.
 void TFormMain::bnLienTelechargerClick() {}
-void TFormMain::bnActeursClick() {}
 void TFormMain::bnGlossaireClick() {}
-void TFormMain::bnPrecedentClick() {}
-void TFormMain::bnSuivantClick() {}
 void TFormMain::bnInternetClick() {}
 void TFormMain::bnCourrielClick() {}
 void TFormMain::bnPrintClick() {}
-void TFormMain::bnZoomListeClick() {}
 void TFormMain::Ajouterunnouveaufilm1Click() {}
 void TFormMain::Modifiercettefiche1Click() {}
 void TFormMain::Importerunefiche1Click() {}

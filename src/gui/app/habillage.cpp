@@ -365,6 +365,23 @@ QSplitter::handle {
 QStatusBar {
     background-color: @caramel@;
 }
+
+/* Film list: the tree paints its own rows and has no border */
+QTreeView#Vst {
+    background-color: @creme@;
+    border: none;
+}
+
+/* Film sheet view: the actor list lies in the box the background draws for it */
+QListWidget#lbActeurs {
+    background-color: @creme@;
+    border: none;
+}
+
+/* Actors window: six buttons share its bottom row, so they keep a narrow padding */
+#FormActeurs QPushButton {
+    padding: 3px 2px;
+}
 )css";
 
 QString nomCouleur(const QColor& c)
