@@ -164,6 +164,8 @@ void ListeFilms::resizeEvent(QResizeEvent* evenement)
     Vst->setGeometry(1, 32, l - 16, h - 55);
     sbVst->setGeometry(l - 15, 33, 19, h - 55);
     pnVstBottom->setGeometry(0, h - 21, l, 21);
+    // A panel laid out only when first shown has a tree of another height than at the last fill.
+    SynchroniserDefilement();
 }
 
 void ListeFilms::paintEvent(QPaintEvent*)
