@@ -5,6 +5,7 @@
 #include "catalogue/schema.h"
 #include "catalogue/tdm.h"
 #include "listefilms_arbre.h"
+#include "search/statistiques.h"
 #include "system/programme.h"
 #include "widgets/imagemouseoutstate.h"
 
@@ -353,21 +354,8 @@ Resultat ListeFilms::RafraichirApresOuverture()
 
 QString ListeFilms::NomChampCategorie(const QString& legende)
 {
-    static const std::pair<const char*, const char*> Champs[] = {
-        {"Editeur", "Editeur"},
-        {"Etoiles", "Etoiles"},
-        {"Support", "Support"},
-        {"Format vidéo", "FormatVideo"},
-        {"Standard", "Standard"},
-        {"Zone Dvd", "ZoneDvd"},
-        {"Public", "Public"},
-        {"Son", "Son"},
-        {"Format cinéma", "FormatCinema"},
-    };
-    for (const auto& [cle, champ] : Champs)
-        if (legende == QString::fromUtf8(cle))
-            return QString::fromLatin1(champ);
-    return QStringLiteral("Genre");
+    // The statistics panel and the command-line tool share the one mapping.
+    return ::NomChampCategorie(legende);
 }
 
 // Scrolling
