@@ -333,14 +333,9 @@ bool TFormMain::eventFilter(QObject* objet, QEvent* evenement)
         ExecuterCommande([&] { barreTopMouseDown(static_cast<QMouseEvent*>(evenement)); });
         return true;
     case QEvent::MouseMove:
-        // Without a window manager that moves windows, the strip moves the window itself.
-        if (m_deplacementManuel) {
-            move(static_cast<QMouseEvent*>(evenement)->globalPosition().toPoint() - m_ancrageDeplacement);
-            return true;
-        }
-        break;
     case QEvent::MouseButtonRelease:
-        m_deplacementManuel = false;
+        if (m_deplacement.Suivre(evenement))
+            return true;
         break;
     default:
         break;

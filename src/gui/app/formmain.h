@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/deplacementfenetre.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -148,6 +150,5 @@ private:
     void FermerPanneau(QWidget* panneau);
 
     Tdm* m_dm = nullptr;
-    bool m_deplacementManuel = false;
-    QPoint m_ancrageDeplacement;
+    DeplacementFenetre m_deplacement{this};
 };

@@ -66,11 +66,7 @@ void TFormMain::barreTopMouseDown(QMouseEvent* evenement)
 {
     if (evenement->button() != Qt::LeftButton)
         return;
-    QWindow* fenetre = windowHandle();
-    if (fenetre != nullptr && fenetre->startSystemMove())
-        return;
-    m_deplacementManuel = true;
-    m_ancrageDeplacement = evenement->globalPosition().toPoint() - pos();
+    m_deplacement.Commencer(evenement->globalPosition().toPoint());
 }
 
 void TFormMain::bnAideClick()

@@ -71,12 +71,7 @@ void TFormNotes::FormShow()
 
 void TFormNotes::bsSkinGroupBox1MouseDown(QMouseEvent* evenement)
 {
-    QWindow* fenetre = windowHandle();
-    if (fenetre != nullptr && fenetre->startSystemMove())
-        return;
-    // Without a window manager that moves windows, the box follows the mouse itself.
-    m_deplacementManuel = true;
-    m_ancrage = evenement->globalPosition().toPoint() - pos();
+    m_deplacement.Commencer(evenement->globalPosition().toPoint());
 }
 
 bool TFormNotes::eventFilter(QObject* objet, QEvent* evenement)
@@ -88,13 +83,9 @@ bool TFormNotes::eventFilter(QObject* objet, QEvent* evenement)
         ExecuterCommande([&] { bsSkinGroupBox1MouseDown(static_cast<QMouseEvent*>(evenement)); });
         return true;
     case QEvent::MouseMove:
-        if (m_deplacementManuel) {
-            move(static_cast<QMouseEvent*>(evenement)->globalPosition().toPoint() - m_ancrage);
-            return true;
-        }
-        break;
     case QEvent::MouseButtonRelease:
-        m_deplacementManuel = false;
+        if (m_deplacement.Suivre(evenement))
+            return true;
         break;
     default:
         break;

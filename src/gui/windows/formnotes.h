@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/deplacementfenetre.h"
+
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
@@ -39,6 +41,5 @@ private:
     void bsSkinGroupBox1MouseDown(QMouseEvent* evenement);
 
     QPointer<QWidget> m_indicateur;
-    bool m_deplacementManuel = false;
-    QPoint m_ancrage;
+    DeplacementFenetre m_deplacement{this};
 };
