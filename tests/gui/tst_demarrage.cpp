@@ -93,7 +93,8 @@ private slots:
         QVERIFY(copie3->waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(EstDemarre(), 60000);
         QCOMPARE(copie3->state(), QProcess::Running);
-        QVERIFY(QFileInfo(second.filePath(QStringLiteral("data"))).isDir());
+        // The staging folders come before the data module: wait for it to create the catalogue.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(second.filePath(QStringLiteral("data"))).isDir(), 60000);
         VerrouFichier sonde;
         QCOMPARE(sonde.Prendre(VerrouInstance::CheminVerrou(QStringLiteral("Kinobral 2005"))),
                  VerrouFichier::Etat::Occupe);
