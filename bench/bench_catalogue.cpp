@@ -4,6 +4,7 @@
 // file cache.
 #include "catalogue/collation.h"
 #include "catalogue/tdm.h"
+#include "outils_bench.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,26 +19,9 @@ namespace {
 QTextStream sortie(stdout);
 QString Dossier;
 
-double Mediane(int repetitions, const std::function<void()>& operation)
-{
-    std::vector<double> temps;
-    for (int i = 0; i < repetitions; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        operation();
-        temps.push_back(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(temps.begin(), temps.end());
-    return temps[temps.size() / 2];
-}
-
 sqlite3* OuvrirBrut()
 {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(Dossier + QStringLiteral("data/donnees.db")).constData(), &db,
-                    SQLITE_OPEN_READWRITE, nullptr);
-    Collation::EnregistrerCollationFrancaise(db);
-    return db;
+    return OuvrirCatalogueBrut(Dossier, SQLITE_OPEN_READWRITE);
 }
 
 // The floor: the statement stepped by hand, each value turned into the same QString the list gets.

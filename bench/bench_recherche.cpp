@@ -5,6 +5,7 @@
 #include "catalogue/formes.h"
 #include "catalogue/tdm.h"
 #include "loans/prets.h"
+#include "outils_bench.h"
 #include "search/criteres.h"
 #include "search/statistiques.h"
 
@@ -21,26 +22,9 @@ namespace {
 QTextStream sortie(stdout);
 QString Dossier;
 
-double Mediane(int repetitions, const std::function<void()>& operation)
-{
-    std::vector<double> temps;
-    for (int i = 0; i < repetitions; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        operation();
-        temps.push_back(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(temps.begin(), temps.end());
-    return temps[temps.size() / 2];
-}
-
 sqlite3* OuvrirBrut()
 {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(Dossier + QStringLiteral("data/donnees.db")).constData(), &db,
-                    SQLITE_OPEN_READWRITE, nullptr);
-    Collation::EnregistrerCollationFrancaise(db);
-    return db;
+    return OuvrirCatalogueBrut(Dossier, SQLITE_OPEN_READWRITE);
 }
 
 QString TexteColonne(sqlite3_stmt* st, int colonne)
