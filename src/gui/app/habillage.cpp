@@ -53,18 +53,12 @@ QAbstractSpinBox::up-button:hover, QAbstractSpinBox::down-button:hover {
     background-color: @caramel@;
 }
 QAbstractSpinBox::up-arrow {
-    image: none;
-    width: 0; height: 0;
-    border-left: 4px solid transparent;
-    border-right: 4px solid transparent;
-    border-bottom: 4px solid @brun@;
+    image: url(:/habillage/fleche_haut_brun.svg);
+    width: 8px; height: 8px;
 }
 QAbstractSpinBox::down-arrow {
-    image: none;
-    width: 0; height: 0;
-    border-left: 4px solid transparent;
-    border-right: 4px solid transparent;
-    border-top: 4px solid @brun@;
+    image: url(:/habillage/fleche_bas_brun.svg);
+    width: 8px; height: 8px;
 }
 
 /* Combo boxes */
@@ -86,11 +80,8 @@ QComboBox::drop-down {
     border-left: 1px solid @brun@;
 }
 QComboBox::down-arrow {
-    image: none;
-    width: 0; height: 0;
-    border-left: 4px solid transparent;
-    border-right: 4px solid transparent;
-    border-top: 5px solid @brun@;
+    image: url(:/habillage/fleche_bas_brun.svg);
+    width: 10px; height: 10px;
 }
 QComboBox QAbstractItemView {
     background-color: @creme@;
@@ -232,24 +223,21 @@ QScrollBar::add-line:vertical { height: 16px; subcontrol-position: bottom; }
 QScrollBar::sub-line:vertical { height: 16px; subcontrol-position: top; }
 QScrollBar::add-line:horizontal { width: 16px; subcontrol-position: right; }
 QScrollBar::sub-line:horizontal { width: 16px; subcontrol-position: left; }
-QScrollBar::up-arrow, QScrollBar::down-arrow, QScrollBar::left-arrow, QScrollBar::right-arrow {
-    width: 0; height: 0;
-}
 QScrollBar::up-arrow {
-    border-left: 4px solid transparent; border-right: 4px solid transparent;
-    border-bottom: 5px solid @creme@;
+    image: url(:/habillage/fleche_haut_creme.svg);
+    width: 8px; height: 8px;
 }
 QScrollBar::down-arrow {
-    border-left: 4px solid transparent; border-right: 4px solid transparent;
-    border-top: 5px solid @creme@;
+    image: url(:/habillage/fleche_bas_creme.svg);
+    width: 8px; height: 8px;
 }
 QScrollBar::left-arrow {
-    border-top: 4px solid transparent; border-bottom: 4px solid transparent;
-    border-right: 5px solid @creme@;
+    image: url(:/habillage/fleche_gauche_creme.svg);
+    width: 8px; height: 8px;
 }
 QScrollBar::right-arrow {
-    border-top: 4px solid transparent; border-bottom: 4px solid transparent;
-    border-left: 5px solid @creme@;
+    image: url(:/habillage/fleche_droite_creme.svg);
+    width: 8px; height: 8px;
 }
 QScrollBar::add-page, QScrollBar::sub-page {
     background: none;
