@@ -1,11 +1,14 @@
 #include "glossaire.h"
 
 #include "exchange/fichefichier.h"
+#include "exchange/messagesysteme.h"
 #include "system/cp1252.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+#include <cerrno>
 
 namespace {
 
@@ -22,15 +25,24 @@ QString Glossaire::Chemin(const QString& dossierProgramme)
 Resultat Glossaire::Charger(const QString& chemin)
 {
     m_lignes.clear();
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
+    // The reason is the system's, in French.
+    if (QFileInfo(chemin).isDir()) {
         return Resultat::Echec(QStringLiteral("Impossible d'ouvrir le fichier « %1 » : %2")
-                                   .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+                                   .arg(QDir::toNativeSeparators(chemin), MessageSysteme(EISDIR)));
     }
+    QFile fichier(chemin);
+    errno = 0;
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        return Resultat::Echec(
+            QStringLiteral("Impossible d'ouvrir le fichier « %1 » : %2")
+                .arg(QDir::toNativeSeparators(chemin), MessageSysteme(errno, fichier.errorString())));
+    }
+    errno = 0;
     const QByteArray octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError) {
-        return Resultat::Echec(QStringLiteral("Impossible de lire le fichier « %1 » : %2")
-                                   .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+        return Resultat::Echec(
+            QStringLiteral("Impossible de lire le fichier « %1 » : %2")
+                .arg(QDir::toNativeSeparators(chemin), MessageSysteme(errno, fichier.errorString())));
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString texte = utf8.decode(octets);
