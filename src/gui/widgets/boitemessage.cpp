@@ -27,11 +27,12 @@ void BoiteMessage::definirRepondeur(Repondeur r)
     repondeur() = std::move(r);
 }
 
-BoiteMessage::Reponse BoiteMessage::Afficher(QWidget* parent, Type type, const QString& texte)
+BoiteMessage::Reponse BoiteMessage::Afficher(QWidget* parent, Type type, const QString& texte,
+                                             const QString& titre)
 {
     if (repondeur())
         return repondeur()(type, texte);
-    BoiteMessage boite(parent, type, texte);
+    BoiteMessage boite(parent, type, texte, titre);
     boite.exec();
     return boite.reponse();
 }
@@ -46,17 +47,19 @@ bool BoiteMessage::Confirmer(QWidget* parent, const QString& texte)
     return Afficher(parent, Type::Confirmation, texte) == Reponse::Oui;
 }
 
-BoiteMessage::BoiteMessage(QWidget* parent, Type type, const QString& texte)
+BoiteMessage::BoiteMessage(QWidget* parent, Type type, const QString& texte, const QString& titre)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_type(type),
-      m_reponse(type == Type::Confirmation ? Reponse::Non : Reponse::Ok)
+      m_reponse(type == Type::Confirmation ? Reponse::Non : Reponse::Ok),
+      m_titre(titre.isEmpty() ? Titre : titre)
 {
     setObjectName(QStringLiteral("BoiteMessage"));
-    setWindowTitle(Titre);
+    setWindowTitle(m_titre);
     setModal(true);
 
     auto* icone = new QLabel(this);
-    const auto pictogramme =
-        type == Type::Confirmation ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxWarning;
+    const auto pictogramme = type == Type::Confirmation ? QStyle::SP_MessageBoxQuestion
+                             : type == Type::Erreur     ? QStyle::SP_MessageBoxCritical
+                                                        : QStyle::SP_MessageBoxWarning;
     icone->setPixmap(style()->standardIcon(pictogramme).pixmap(32, 32));
     icone->setAlignment(Qt::AlignTop);
 
@@ -132,7 +135,7 @@ void BoiteMessage::paintEvent(QPaintEvent*)
     police.setBold(true);
     peintre.setFont(police);
     peintre.setPen(QColor(246, 234, 200));
-    peintre.drawText(bandeau.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft, Titre);
+    peintre.drawText(bandeau.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft, m_titre);
     peintre.setPen(QColor(52, 21, 9));
     peintre.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -15,7 +15,8 @@ public:
     enum class Type
     {
         Avertissement,
-        Confirmation
+        Confirmation,
+        Erreur // the error icon and an OK button
     };
     enum class Reponse
     {
@@ -29,12 +30,14 @@ public:
     using Repondeur = std::function<Reponse(Type, const QString& texte)>;
     static void definirRepondeur(Repondeur repondeur);
 
-    static Reponse Afficher(QWidget* parent, Type type, const QString& texte);
+    // `titre` replaces the caption "Kinobral 2005" when given.
+    static Reponse Afficher(QWidget* parent, Type type, const QString& texte,
+                            const QString& titre = QString());
     static void Avertir(QWidget* parent, const QString& texte);
     // True when the user answers "Oui".
     static bool Confirmer(QWidget* parent, const QString& texte);
 
-    BoiteMessage(QWidget* parent, Type type, const QString& texte);
+    BoiteMessage(QWidget* parent, Type type, const QString& texte, const QString& titre = QString());
 
     Reponse reponse() const { return m_reponse; }
 
@@ -48,4 +51,5 @@ private:
 
     Type m_type;
     Reponse m_reponse;
+    QString m_titre;
 };
