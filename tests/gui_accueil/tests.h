@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QObject>
+
+QObject* CreerTestAccueil();
+QObject* CreerTestSauvegardeGui();
