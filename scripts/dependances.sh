@@ -7,13 +7,13 @@ PAQUETS=(
     # build
     build-essential cmake ninja-build pkg-config
     # Qt 6: widgets, printing, charts (its CMake config needs the OpenGL module), SVG artwork, JPEG plugin
-    qt6-base-dev qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libgl-dev qt6-translations-l10n
     # store, archive, mail, pictures
     libsqlite3-dev libzip-dev zipcmp zipmerge ziptool libcurl4-openssl-dev libjpeg62-turbo-dev libturbojpeg0-dev
     # fonts close to the original metrics
     fonts-wine fonts-dejavu-core fonts-liberation
     # peers used by the tests, and the tools to look at the program
-    zip unzip p7zip-full python3 python3-aiosmtpd poppler-utils sqlite3 xvfb xauth imagemagick
+    zip unzip p7zip-full python3 python3-aiosmtpd poppler-utils sqlite3 xvfb xauth imagemagick xdotool
     # sheet-file association: MIME and desktop caches, desktop-entry checks, a real launcher for the tests
     shared-mime-info desktop-file-utils libglib2.0-bin
 )

@@ -1,4 +1,5 @@
 #include "app/formmain.h"
+#include "editor/panneaugestion.h"
 #include "system/programme.h"
 #include "tests.h"
 #include "widgets/boitemessage.h"
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -252,9 +254,13 @@ private slots:
         QVERIFY(f->bnActeurs->isVisible());
         QVERIFY(f->bnGlossaire->isVisible());
         if (bouton == QLatin1String("bnAccueilRecherche"))
-            QVERIFY(!f->pnAccueil->isVisible());
+            QTRY_VERIFY(!f->pnAccueil->isVisible()); // once its closing animation has run
 
-        Cliquer(p->findChild<QPushButton*>(QStringLiteral("bnFermer")));
+        // Each panel's own close button: bnFermerRechercher, bnFermerStats, bnFermerPret.
+        const QList<QPushButton*> fermer =
+            p->findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^bnFermer")));
+        QCOMPARE(fermer.size(), 1);
+        Cliquer(fermer.first());
         QVERIFY(!p->isVisible());
         QCOMPARE(EtatBande(*f), Bande(5, true));
         QVERIFY(f->bnActeurs->isVisible());
@@ -272,7 +278,7 @@ private slots:
     void accueil()
     {
         Cliquer(f->bnPrincipal);
-        QVERIFY(!f->pnAccueil->isVisible());
+        QTRY_VERIFY(!f->pnAccueil->isVisible()); // once its closing animation has run
         Cliquer(f->bnAccueil);
         QVERIFY(f->pnAccueil->isVisible());
         QCOMPARE(EtatBande(*f), Bande(5, true));

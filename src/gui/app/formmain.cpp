@@ -3,9 +3,15 @@
 #include "browse/fichefilm.h"
 #include "browse/listefilms.h"
 #include "catalogue/tdm.h"
+#include "editor/panneaugestion.h"
 #include "erreurs.h"
 #include "habillage.h"
+#include "home/pageaccueil.h"
+#include "loans/panneauprets.h"
+#include "maintenance/commandesmaintenance.h"
 #include "panneauattente.h"
+#include "search/panneaurecherche.h"
+#include "search/panneaustatistiques.h"
 #include "system/association.h"
 #include "system/dossiers.h"
 #include "system/programme.h"
@@ -116,8 +122,11 @@ void TFormMain::FormCreate(const QStringList& arguments, const QString& dossierP
     // 7. The film list starts without nodes; it is built when the catalogue opens.
     // 8. Only the first argument is looked at: a sheet file to open in the editor.
     const QString premierArgument = arguments.value(1);
-    if (!premierArgument.isEmpty())
+    if (!premierArgument.isEmpty()) {
+        AnnulerGestion();
+        pnAccueil->hide();
         ImporterFiche(premierArgument);
+    }
     Centrer();
 }
 
@@ -147,12 +156,8 @@ void TFormMain::CreerComposants()
     barreTop->setCursor(Qt::PointingHandCursor);
     barreTop->installEventFilter(this);
 
-    auto* aide = new PanneauAttente(QStringLiteral("Aide"), this);
-    connect(aide, &PanneauAttente::Fermer, this, Commande(this, &TFormMain::bnFermerClick));
-    pnAide = aide;
-    pnAide->setObjectName(QStringLiteral("pnAide"));
-    pnAide->setGeometry(0, 0, 800, 600);
-    pnAide->hide();
+    pnAide = new PanneauAide(this);
+    connect(pnAide, &PanneauAide::Fermer, this, Commande(this, &TFormMain::bnFermerClick));
 }
 
 void TFormMain::CreerBoutons()
@@ -175,23 +180,21 @@ void TFormMain::CreerPanneaux()
     pnVstTop = listeFilms->pnVstTop;
     pnVstBottom = listeFilms->pnVstBottom;
 
-    auto panneau = [this](const QString& nom, const QString& titre, void (TFormMain::*fermer)()) {
-        auto* p = new PanneauAttente(titre, pnFond);
-        p->setObjectName(nom);
-        connect(p, &PanneauAttente::Fermer, this, Commande(this, fermer));
-        return p;
-    };
-    pnPrets = panneau(QStringLiteral("pnPrets"), QStringLiteral("Prêts"), &TFormMain::bnFermerPretClick);
-    pnStatistiques = panneau(QStringLiteral("pnStatistiques"), QStringLiteral("Statistiques"),
-                             &TFormMain::bnFermerStatsClick);
-    pnRechercher = panneau(QStringLiteral("pnRechercher"), QStringLiteral("Recherche"),
-                           &TFormMain::bnFermerRechercherClick);
+    pnPrets = new PanneauPrets(pnFond);
+    connect(pnPrets, &PanneauPrets::Fermer, this, Commande(this, &TFormMain::bnFermerPretClick));
+    pnStatistiques = new PanneauStatistiques(pnFond);
+    connect(pnStatistiques, &PanneauStatistiques::Fermer, this,
+            Commande(this, &TFormMain::bnFermerStatsClick));
+    pnRechercher = new PanneauRecherche(*listeFilms, pnFond);
+    connect(pnRechercher, &PanneauRecherche::Fermer, this,
+            Commande(this, &TFormMain::bnFermerRechercherClick));
 
     pnAccueil = new PanneauImage(pnFond, Qt::white);
     pnAccueil->setObjectName(QStringLiteral("pnAccueil"));
+    pageAccueil = new PageAccueil(pnAccueil, this);
 
-    pnGestion = panneau(QStringLiteral("pnGestion"), QStringLiteral("Gestion de la fiche"),
-                        &TFormMain::AnnulerGestion);
+    pnGestion = new PanneauGestion(*listeFilms, *FicheFilm, pnFond);
+    pnGestion->afficherBoutons = [this](bool v) { AfficherBoutons(v, v, v, v, v); };
 
     for (const DefinitionBouton& d : Boutons) {
         if (d.support == Support::Fond)
@@ -289,6 +292,7 @@ void TFormMain::ChargerImages()
 {
     pnFond->setImage(ChargerImage(QStringLiteral("images/interface/fond.png")));
     pnAccueil->setImage(ChargerImage(QStringLiteral("images/interface/accueil.png")));
+    pageAccueil->ChargerImages();
     for (const DefinitionBouton& d : Boutons) {
         TImageMouseOutState* bouton = this->*d.membre;
         const QString base = QStringLiteral("images/interface/boutons/") + QString::fromLatin1(d.nom);
@@ -315,12 +319,20 @@ void TFormMain::AttacherDataModule(Tdm& dm)
     m_dm = &dm;
     FicheFilm->AttacherDataModule(dm);
     listeFilms->AttacherDataModule(dm);
+    pnGestion->AttacherDataModule(dm);
+    pnRechercher->AttacherDataModule(dm);
+    pnStatistiques->AttacherDataModule(dm);
+    pnPrets->AttacherDataModule(dm);
+    pageAccueil->AttacherDataModule(dm);
+    pageAccueil->AttacherListe(listeFilms);
+    m_maintenance = new CommandesMaintenance(this, dm);
     // What the catalogue's opening refreshes once the tables are open and on their first film.
     dm.apresOuverture = [this] {
         // 6 to 8: the titles, the alphabetical list, the current film selected and shown.
         if (!SignalerEchec(listeFilms->RafraichirApresOuverture()))
             return;
-        // 9. The home page's covers follow here.
+        // 9. The home page's covers.
+        SignalerEchec(pageAccueil->ChargerAccueil());
     };
 }
 

@@ -1,19 +1,29 @@
 #pragma once
 
+#include "help/panneauaide.h"
 #include "widgets/deplacementfenetre.h"
 
 #include <QStringList>
 #include <QWidget>
 
 class ListeFilms;
+class PanneauGestion;
+class PanneauPrets;
+class PanneauRecherche;
+class PanneauStatistiques;
 class TFicheFilm;
 class PanneauImage;
+class PageAccueil;
+class CommandesMaintenance;
 class QAction;
 class QLabel;
 class QMenu;
 class QMouseEvent;
 class TImageMouseOutState;
 class Tdm;
+class TFormApercu;
+class TFormMail;
+class TfrmPreview;
 
 // The main window: a frameless 800 × 600 shell that shows one panel at a time over the film sheet
 // view, with its navigation band of image buttons, the management menu and the drag strip. Each
@@ -45,13 +55,14 @@ public:
     QWidget* pnVst = nullptr;
     QWidget* pnVstTop = nullptr;
     QLabel* pnVstBottom = nullptr;
-    QWidget* pnPrets = nullptr;
-    QWidget* pnStatistiques = nullptr;
-    QWidget* pnRechercher = nullptr;
+    PanneauPrets* pnPrets = nullptr;
+    PanneauStatistiques* pnStatistiques = nullptr;
+    PanneauRecherche* pnRechercher = nullptr;
     PanneauImage* pnAccueil = nullptr;
-    QWidget* pnGestion = nullptr;
+    PageAccueil* pageAccueil = nullptr; // the home page's covers and animations
+    PanneauGestion* pnGestion = nullptr; // the film sheet editor
     QWidget* barreTop = nullptr;
-    QWidget* pnAide = nullptr;
+    PanneauAide* pnAide = nullptr;
 
     TImageMouseOutState* bnQuitter = nullptr;
     TImageMouseOutState* bnReduire = nullptr;
@@ -87,6 +98,11 @@ public:
     QAction* Supprimercettefiche1 = nullptr;
     QAction* Sauvegarderlabase1 = nullptr;
     QAction* Restaurerlabase1 = nullptr;
+
+    // The sheet holder, the print preview and the mail window, created at start-up in that order.
+    TFormApercu* FormApercu = nullptr;
+    TfrmPreview* frmPreview = nullptr;
+    TFormMail* FormMail = nullptr;
 
 signals:
     // The user confirmed "Quitter": the application is to end its event loop.
@@ -150,5 +166,6 @@ private:
     void FermerPanneau(QWidget* panneau);
 
     Tdm* m_dm = nullptr;
+    CommandesMaintenance* m_maintenance = nullptr;
     DeplacementFenetre m_deplacement{this};
 };

@@ -3,12 +3,23 @@
 // to come are empty here and are filled by that panel's feature.
 #include "browse/fichefilm.h"
 #include "browse/listefilms.h"
+#include "catalogue/tdm.h"
+#include "editor/panneaugestion.h"
+#include "exchange/exportweb.h"
 #include "formmain.h"
+#include "home/pageaccueil.h"
+#include "loans/panneauprets.h"
+#include "maintenance/commandesmaintenance.h"
+#include "print/impression.h"
+#include "search/panneaurecherche.h"
+#include "search/panneaustatistiques.h"
 #include "widgets/boitemessage.h"
 #include "widgets/imagemouseoutstate.h"
 #include "widgets/panneauimage.h"
 #include "windows/formacteurs.h"
+#include "windows/formglossaire.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWindow>
@@ -71,8 +82,7 @@ void TFormMain::barreTopMouseDown(QMouseEvent* evenement)
 
 void TFormMain::bnAideClick()
 {
-    pnAide->show();
-    pnAide->raise();
+    pnAide->Ouvrir();
 }
 
 void TFormMain::bnFermerClick()
@@ -82,12 +92,12 @@ void TFormMain::bnFermerClick()
 
 void TFormMain::bnAccueilClick()
 {
-    pnAccueil->show();
+    pageAccueil->OuvrirAccueil();
 }
 
 void TFormMain::bnPrincipalClick()
 {
-    pnAccueil->hide();
+    pageAccueil->FermerAccueil();
 }
 
 void TFormMain::bnActeursClick()
@@ -109,8 +119,9 @@ void TFormMain::bnSuivantClick()
 
 void TFormMain::bnAccueilRechercheClick()
 {
-    pnAccueil->hide();
+    // The search panel opens under the home page, which uncovers it as it closes.
     bnRechercheClick();
+    pageAccueil->FermerAccueil();
 }
 
 void TFormMain::bnRechercheClick()
@@ -125,7 +136,9 @@ void TFormMain::bnFermerRechercherClick()
 
 void TFormMain::bnStatistiqueClick()
 {
+    // Opened before counting, so that a store error still leaves a panel the user can close.
     OuvrirPanneau(pnStatistiques);
+    pnStatistiques->ChargerStatistiques(pnStatistiques->cbChoix->currentText());
 }
 
 void TFormMain::bnFermerStatsClick()
@@ -136,6 +149,7 @@ void TFormMain::bnFermerStatsClick()
 void TFormMain::bnPretClick()
 {
     OuvrirPanneau(pnPrets);
+    pnPrets->Ouvrir();
 }
 
 void TFormMain::bnFermerPretClick()
@@ -143,28 +157,80 @@ void TFormMain::bnFermerPretClick()
     FermerPanneau(pnPrets);
 }
 
-void TFormMain::AnnulerGestion()
+void TFormMain::bnGlossaireClick()
 {
-    AfficherBoutons(true, true, true, true, true);
-    pnGestion->hide();
+    // Not modal: the glossary stays open beside the main window.
+    if (auto* formGlossaire = findChild<TFormGlossaire*>(QString(), Qt::FindDirectChildrenOnly))
+        formGlossaire->Afficher();
 }
 
-// Filled by the features that own them.
-void TFormMain::bnLienTelechargerClick() {}
-void TFormMain::bnGlossaireClick() {}
-void TFormMain::bnInternetClick() {}
-void TFormMain::bnCourrielClick() {}
-void TFormMain::bnPrintClick() {}
-void TFormMain::Ajouterunnouveaufilm1Click() {}
-void TFormMain::Modifiercettefiche1Click() {}
-void TFormMain::Importerunefiche1Click() {}
-void TFormMain::Exportercettefiche1Click() {}
-void TFormMain::Supprimercettefiche1Click() {}
-void TFormMain::Sauvegarderlabase1Click() {}
-void TFormMain::Restaurerlabase1Click() {}
-
-void TFormMain::ImporterFiche(const QString&)
+// The film sheet editor and the sheet file: the editor panel does the work.
+void TFormMain::AnnulerGestion()
 {
-    // The sheet file arrives with the editor: then this runs AnnulerGestion, hides the home page
-    // and fills the editor from the file. Until then the argument is left alone.
+    pnGestion->AnnulerGestionExecute();
+}
+
+void TFormMain::Ajouterunnouveaufilm1Click()
+{
+    pnGestion->Ajouterunnouveaufilm1Click();
+}
+
+void TFormMain::Modifiercettefiche1Click()
+{
+    pnGestion->Modifiercettefiche1Click();
+}
+
+void TFormMain::Importerunefiche1Click()
+{
+    pnGestion->Importerunefiche1Click();
+}
+
+void TFormMain::Exportercettefiche1Click()
+{
+    pnGestion->Exportercettefiche1Click();
+}
+
+void TFormMain::Supprimercettefiche1Click()
+{
+    pnGestion->Supprimercettefiche1Click();
+}
+
+void TFormMain::ImporterFiche(const QString& chemin)
+{
+    pnGestion->ImporterFiche(chemin);
+}
+
+void TFormMain::bnLienTelechargerClick()
+{
+    pageAccueil->bnLienTelechargerClick();
+}
+
+void TFormMain::Sauvegarderlabase1Click()
+{
+    if (m_maintenance != nullptr)
+        m_maintenance->Sauvegarderlabase1Click();
+}
+
+void TFormMain::Restaurerlabase1Click()
+{
+    if (m_maintenance != nullptr)
+        m_maintenance->Restaurerlabase1Click();
+}
+
+void TFormMain::bnPrintClick()
+{
+    if (m_dm != nullptr && FormApercu != nullptr && frmPreview != nullptr)
+        ImprimerFicheCourante(m_dm->tbFilms(), *FormApercu, *frmPreview);
+}
+
+void TFormMain::bnInternetClick()
+{
+    if (m_dm != nullptr && FormApercu != nullptr)
+        ExporterPageWeb(this, m_dm->tbFilms(), *FormApercu);
+}
+
+void TFormMain::bnCourrielClick()
+{
+    if (m_dm != nullptr && FormApercu != nullptr && FormMail != nullptr)
+        PreparerCourriel(m_dm->tbFilms(), *FormApercu, *FormMail);
 }
