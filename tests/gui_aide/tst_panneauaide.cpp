@@ -6,6 +6,7 @@
 #include "system/programme.h"
 #include "tests.h"
 #include "widgets/boitemessage.h"
+#include "widgets/dialogueimpression.h"
 #include "widgets/imagemouseoutstate.h"
 
 #include <QDir>
@@ -108,7 +109,7 @@ private slots:
     {
         fenetre.reset();
         aide = nullptr;
-        PanneauAide::DefinirChoixImprimante({});
+        DialogueImpression::DefinirRepondeur({});
         DefinirAfficheurErreur({});
     }
 
@@ -256,7 +257,7 @@ private slots:
         aide->sbAides->setValue(500);
         const QString pdf = programme.filePath(QStringLiteral("aide.pdf"));
         QMarginsF marges;
-        PanneauAide::DefinirChoixImprimante([&](QPrinter& imprimante, QWidget*) {
+        DialogueImpression::DefinirRepondeur([&](QPrinter& imprimante) {
             marges = imprimante.pageLayout().margins(QPageLayout::Millimeter);
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
@@ -284,7 +285,7 @@ private slots:
         DefinirAfficheurErreur([&](const QString& texte) { erreurs << texte; });
 
         const QString pdf = programme.filePath(QStringLiteral("annule.pdf"));
-        PanneauAide::DefinirChoixImprimante([&](QPrinter& imprimante, QWidget*) {
+        DialogueImpression::DefinirRepondeur([&](QPrinter& imprimante) {
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
             return false;
@@ -293,7 +294,7 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
         QVERIFY(erreurs.isEmpty());
 
-        PanneauAide::DefinirChoixImprimante([&](QPrinter& imprimante, QWidget*) {
+        DialogueImpression::DefinirRepondeur([&](QPrinter& imprimante) {
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(programme.filePath(QStringLiteral("absent/aide.pdf")));
             return true;

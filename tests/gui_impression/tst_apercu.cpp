@@ -9,6 +9,7 @@
 #include "print/impression.h"
 #include "print/impressioncouverture.h"
 #include "widgets/boitemessage.h"
+#include "widgets/dialogueimpression.h"
 #include "widgets/dialoguesfichier.h"
 
 #include <QComboBox>
@@ -72,7 +73,7 @@ private:
     // Prints through the preview's "Imprimer" to a PDF; `confirme` answers the printer dialog.
     void ImprimerVers(const QString& pdf, bool confirme)
     {
-        TfrmPreview::definirChoixImprimante([pdf, confirme](QPrinter& imprimante) {
+        DialogueImpression::DefinirRepondeur([pdf, confirme](QPrinter& imprimante) {
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
             return confirme;
@@ -116,7 +117,7 @@ private slots:
     void cleanup()
     {
         preview.reset();
-        TfrmPreview::definirChoixImprimante({});
+        DialogueImpression::DefinirRepondeur({});
         DialoguesFichier::DefinirRepondeur({});
     }
 

@@ -6,6 +6,7 @@
 #include "search/panneaustatistiques.h"
 #include "tests.h"
 #include "widgets/boitemessage.h"
+#include "widgets/dialogueimpression.h"
 #include "widgets/imagemouseoutstate.h"
 
 #include <QBarSet>
@@ -83,7 +84,7 @@ private slots:
     void cleanupTestCase()
     {
         BoiteMessage::definirRepondeur({});
-        PanneauStatistiques::definirDialogueImpression({});
+        DialogueImpression::DefinirRepondeur({});
     }
 
     void init()
@@ -97,7 +98,7 @@ private slots:
     void cleanup()
     {
         essai.reset();
-        PanneauStatistiques::definirDialogueImpression({});
+        DialogueImpression::DefinirRepondeur({});
     }
 
     // Opening counts by the selected category, "Genre" at first, and hides the navigation band.
@@ -194,7 +195,7 @@ private slots:
         QTemporaryDir sortie;
         const QString pdf = sortie.filePath(QStringLiteral("graphique.pdf"));
         int demandes = 0;
-        PanneauStatistiques::definirDialogueImpression([&](QPrinter& imprimante) {
+        DialogueImpression::DefinirRepondeur([&](QPrinter& imprimante) {
             ++demandes;
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
@@ -224,7 +225,7 @@ private slots:
         essai->f().bnStatistiqueClick();
         QTemporaryDir sortie;
         const QString pdf = sortie.filePath(QStringLiteral("graphique.pdf"));
-        PanneauStatistiques::definirDialogueImpression([&](QPrinter& imprimante) {
+        DialogueImpression::DefinirRepondeur([&](QPrinter& imprimante) {
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(pdf);
             imprimante.setPageOrientation(QPageLayout::Portrait);
@@ -236,7 +237,7 @@ private slots:
         QVERIFY(erreurs.textes.isEmpty());
 
         const QString impossible = sortie.filePath(QStringLiteral("absent/graphique.pdf"));
-        PanneauStatistiques::definirDialogueImpression([&](QPrinter& imprimante) {
+        DialogueImpression::DefinirRepondeur([&](QPrinter& imprimante) {
             imprimante.setOutputFileName(impossible);
             return true;
         });

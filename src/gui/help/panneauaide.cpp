@@ -4,10 +4,10 @@
 #include "app/habillage.h"
 #include "impressionaide.h"
 #include "system/programme.h"
+#include "widgets/dialogueimpression.h"
 
 #include <QEvent>
 #include <QFileInfo>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,21 +22,6 @@ constexpr int Hauteur = 600;
 constexpr int Bord = 1;
 constexpr int LargeurBarre = 19;
 constexpr int HauteurBande = 35;
-
-PanneauAide::ChoixImprimante& ChoixCourant()
-{
-    static PanneauAide::ChoixImprimante choix;
-    return choix;
-}
-
-bool DemanderImprimante(QPrinter& imprimante, QWidget* parent)
-{
-    if (ChoixCourant())
-        return ChoixCourant()(imprimante, parent);
-    QPrintDialog dialogue(&imprimante, parent);
-    dialogue.setWindowTitle(QStringLiteral("Imprimer le fichier d'aide"));
-    return dialogue.exec() == QDialog::Accepted;
-}
 
 } // namespace
 
@@ -194,12 +179,7 @@ void PanneauAide::bnImprimerAideClick()
 {
     QPrinter imprimante(QPrinter::HighResolution);
     PreparerImprimanteAide(imprimante);
-    if (!DemanderImprimante(imprimante, this))
+    if (!DialogueImpression::Demander(imprimante, this, QStringLiteral("Imprimer le fichier d'aide")))
         return;
     SignalerEchec(ImprimerDocumentAide(*htmlAides->document(), imprimante));
-}
-
-void PanneauAide::DefinirChoixImprimante(ChoixImprimante choix)
-{
-    ChoixCourant() = std::move(choix);
 }

@@ -35,12 +35,6 @@ public:
     QPushButton* bnImprimerAide = nullptr;
     QPushButton* bnFermer = nullptr;
 
-    // Asks which printer to use: returns false when the user cancels. Tests set one that answers
-    // at once (for instance by pointing the printer at a PDF file); an empty function restores the
-    // printer dialog.
-    using ChoixImprimante = std::function<bool(QPrinter& imprimante, QWidget* parent)>;
-    static void DefinirChoixImprimante(ChoixImprimante choix);
-
 signals:
     // "Fermer": the main window hides the panel.
     void Fermer();

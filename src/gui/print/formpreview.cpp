@@ -4,6 +4,7 @@
 #include "app/habillage.h"
 #include "formapercu.h"
 #include "widgets/boitemessage.h"
+#include "widgets/dialogueimpression.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -25,12 +25,6 @@ namespace {
 
 const QString LargeurPage = QStringLiteral("Largeur page");
 const QString PageEntiere = QStringLiteral("Page entière");
-
-TfrmPreview::ChoixImprimante& choixImprimante()
-{
-    static TfrmPreview::ChoixImprimante c;
-    return c;
-}
 
 QPalette Fond(QPalette palette, const QColor& couleur)
 {
@@ -54,11 +48,6 @@ const QStringList TfrmPreview::EntreesZoom = {
     LargeurPage,
     PageEntiere,
 };
-
-void TfrmPreview::definirChoixImprimante(ChoixImprimante choix)
-{
-    choixImprimante() = std::move(choix);
-}
 
 TfrmPreview::TfrmPreview(TFormApercu& apercu, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
@@ -321,15 +310,7 @@ void TfrmPreview::rvppZoomChanged()
 
 void TfrmPreview::bnPrintClick()
 {
-    bool confirme = false;
-    if (choixImprimante()) {
-        confirme = choixImprimante()(m_imprimante);
-    } else {
-        QPrintDialog psd(&m_imprimante, this);
-        psd.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
-        confirme = psd.exec() == QDialog::Accepted;
-    }
-    if (!confirme)
+    if (!DialogueImpression::Demander(m_imprimante, this))
         return;
     m_imprimante.setDocName(QStringLiteral("Kinobral 2005"));
     m_imprimante.setCopyCount(1);

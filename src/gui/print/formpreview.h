@@ -32,11 +32,6 @@ public:
     // The zoom box's entries, top to bottom.
     static const QStringList EntreesZoom;
 
-    // Answers the printer setup dialog instead of the user: gets the printer to set up and returns
-    // whether the print is confirmed. Tests set it; an empty function restores the dialog.
-    using ChoixImprimante = std::function<bool(QPrinter& imprimante)>;
-    static void definirChoixImprimante(ChoixImprimante choix);
-
     QWidget* pnBottom = nullptr;
     QComboBox* cmb = nullptr;
     QPushButton* bnPremiere = nullptr;

@@ -5,29 +5,15 @@
 #include "graphiquestatistiques.h"
 #include "search/statistiques.h"
 #include "system/programme.h"
+#include "widgets/dialogueimpression.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
 
 const QColor FondPanneau(246, 234, 200);
-
-PanneauStatistiques::DialogueImpression& dialogueImpression()
-{
-    static PanneauStatistiques::DialogueImpression dialogue;
-    return dialogue;
-}
-
-bool DemanderImprimante(QPrinter& imprimante, QWidget* parent)
-{
-    if (dialogueImpression())
-        return dialogueImpression()(imprimante);
-    QPrintDialog dialogue(&imprimante, parent);
-    return dialogue.exec() == QDialog::Accepted;
-}
 
 // Puts the printer's orientation back however the printing ends.
 class OrientationGardee
@@ -91,11 +77,6 @@ void PanneauStatistiques::AttacherDataModule(Tdm& dm)
     m_dm = &dm;
 }
 
-void PanneauStatistiques::definirDialogueImpression(DialogueImpression dialogue)
-{
-    dialogueImpression() = std::move(dialogue);
-}
-
 void PanneauStatistiques::ChargerStatistiques(const QString& legende)
 {
     if (m_dm == nullptr)
@@ -114,7 +95,7 @@ void PanneauStatistiques::cbChoixChange(int indice)
 
 void PanneauStatistiques::bnPrintStatsClick()
 {
-    if (!DemanderImprimante(m_imprimante, this))
+    if (!DialogueImpression::Demander(m_imprimante, this))
         return;
     OrientationGardee orientation(m_imprimante);
     m_imprimante.setPageOrientation(QPageLayout::Landscape);

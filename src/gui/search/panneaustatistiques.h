@@ -31,11 +31,6 @@ public:
     // The printer the chart goes to; its setup is kept from one print to the next.
     QPrinter& Imprimante() { return m_imprimante; }
 
-    // Answers the printer setup dialog instead of showing it (tests): receives the printer to set
-    // up, returns whether the user confirmed. An empty function restores the dialog.
-    using DialogueImpression = std::function<bool(QPrinter& imprimante)>;
-    static void definirDialogueImpression(DialogueImpression dialogue);
-
     QLabel* lbStats = nullptr;
     QComboBox* cbChoix = nullptr;
     GraphiqueStatistiques* Graphique = nullptr;

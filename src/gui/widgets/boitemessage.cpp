@@ -1,5 +1,7 @@
 #include "boitemessage.h"
 
+#include "bandeaulegende.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -115,12 +117,8 @@ void BoiteMessage::reject()
 
 void BoiteMessage::mousePressEvent(QMouseEvent* evenement)
 {
-    // The caption band moves the box, like a title bar.
-    if (evenement->button() == Qt::LeftButton && evenement->position().y() < HauteurBandeau &&
-        windowHandle() != nullptr) {
-        windowHandle()->startSystemMove();
+    if (BandeauLegende::Deplacer(*this, evenement, HauteurBandeau + 2))
         return;
-    }
     QDialog::mousePressEvent(evenement);
 }
 
@@ -128,14 +126,8 @@ void BoiteMessage::paintEvent(QPaintEvent*)
 {
     QPainter peintre(this);
     peintre.fillRect(rect(), QColor(246, 234, 200));
-    const QRect bandeau(0, 0, width(), HauteurBandeau);
-    peintre.fillRect(bandeau, QColor(60, 27, 11));
-    peintre.fillRect(QRect(0, HauteurBandeau, width(), 2), QColor(208, 154, 98));
-    QFont police = font();
-    police.setBold(true);
-    peintre.setFont(police);
-    peintre.setPen(QColor(246, 234, 200));
-    peintre.drawText(bandeau.adjusted(8, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft, m_titre);
+    // The box's band sits above its own 2-pixel edge.
+    BandeauLegende::Peindre(peintre, *this, m_titre, HauteurBandeau + 2);
     peintre.setPen(QColor(52, 21, 9));
     peintre.drawRect(rect().adjusted(0, 0, -1, -1));
 }

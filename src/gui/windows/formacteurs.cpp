@@ -6,6 +6,7 @@
 #include "formacteurs_liaison.h"
 #include "formacteurs_photo.h"
 #include "system/programme.h"
+#include "widgets/bandeaulegende.h"
 #include "widgets/panneauimage.h"
 
 #include <QComboBox>
@@ -347,25 +348,13 @@ void TFormActeurs::SuivreEnregistrement()
 
 void TFormActeurs::mousePressEvent(QMouseEvent* evenement)
 {
-    // The caption band moves the window, like a title bar.
-    if (evenement->button() == Qt::LeftButton && evenement->position().y() < HauteurBandeau &&
-        windowHandle() != nullptr) {
-        windowHandle()->startSystemMove();
+    if (BandeauLegende::Deplacer(*this, evenement, HauteurBandeau))
         return;
-    }
     QWidget::mousePressEvent(evenement);
 }
 
 void TFormActeurs::paintEvent(QPaintEvent*)
 {
-    // The caption band, drawn like the message box's.
     QPainter peintre(this);
-    const QRect bandeau(0, 0, width(), HauteurBandeau);
-    peintre.fillRect(bandeau, QColor(60, 27, 11));
-    peintre.fillRect(QRect(0, HauteurBandeau - 2, width(), 2), QColor(208, 154, 98));
-    QFont police = font();
-    police.setBold(true);
-    peintre.setFont(police);
-    peintre.setPen(QColor(246, 234, 200));
-    peintre.drawText(bandeau.adjusted(8, 0, -8, -2), Qt::AlignVCenter | Qt::AlignLeft, Legende);
+    BandeauLegende::Peindre(peintre, *this, Legende, HauteurBandeau);
 }

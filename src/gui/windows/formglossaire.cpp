@@ -3,6 +3,7 @@
 #include "app/erreurs.h"
 #include "app/habillage.h"
 #include "system/programme.h"
+#include "widgets/bandeaulegende.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -150,27 +151,15 @@ bool TFormGlossaire::eventFilter(QObject* objet, QEvent* evenement)
 
 void TFormGlossaire::mousePressEvent(QMouseEvent* evenement)
 {
-    // The caption band moves the window, like a title bar.
-    if (evenement->button() == Qt::LeftButton && evenement->position().y() < HauteurLegende &&
-        windowHandle() != nullptr) {
-        windowHandle()->startSystemMove();
+    if (BandeauLegende::Deplacer(*this, evenement, HauteurLegende))
         return;
-    }
     QWidget::mousePressEvent(evenement);
 }
 
 void TFormGlossaire::paintEvent(QPaintEvent*)
 {
     QPainter peintre(this);
-    // The caption band, drawn like the other windows'.
-    const QRect legende(0, 0, width(), HauteurLegende);
-    peintre.fillRect(legende, Habillage::BrunBarre);
-    peintre.fillRect(QRect(0, HauteurLegende - 2, width(), 2), Habillage::Caramel);
-    QFont police = font();
-    police.setBold(true);
-    peintre.setFont(police);
-    peintre.setPen(Habillage::Creme);
-    peintre.drawText(legende.adjusted(8, 0, -8, -2), Qt::AlignVCenter | Qt::AlignLeft, Legende);
+    BandeauLegende::Peindre(peintre, *this, Legende, HauteurLegende);
     // The band that holds the term, and the frame that sets the window apart from what lies behind.
     peintre.fillRect(QRect(0, HauteurLegende, width(), HauteurBandeau), Habillage::Caramel);
     peintre.setPen(Habillage::BrunBarre);
