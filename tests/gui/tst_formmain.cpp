@@ -1,5 +1,7 @@
 #include "app/formmain.h"
 #include "editor/panneaugestion.h"
+#include "search/panneaurecherche.h"
+#include "search/panneaustatistiques.h"
 #include "system/programme.h"
 #include "tests.h"
 #include "widgets/boitemessage.h"
@@ -86,6 +88,8 @@ private slots:
         QVERIFY(QFileInfo(environnement.filePath(QStringLiteral("TMPDIR/kinobral/data"))).isDir());
         QVERIFY(!f->pnFond->image().isNull());
         QVERIFY(!f->pnAccueil->image().isNull());
+        QVERIFY(!f->pnRechercher->image().isNull());
+        QVERIFY(!f->pnStatistiques->image().isNull());
     }
 
     void panneauxAuDemarrage_data()

@@ -292,6 +292,9 @@ void TFormMain::ChargerImages()
 {
     pnFond->setImage(ChargerImage(QStringLiteral("images/interface/fond.png")));
     pnAccueil->setImage(ChargerImage(QStringLiteral("images/interface/accueil.png")));
+    // The panels are made before the program folder is known, so their pictures are loaded here.
+    pnRechercher->setImage(ChargerImage(QStringLiteral("images/interface/rechercher.png")));
+    pnStatistiques->setImage(ChargerImage(QStringLiteral("images/interface/statistiques.png")));
     pageAccueil->ChargerImages();
     for (const DefinitionBouton& d : Boutons) {
         TImageMouseOutState* bouton = this->*d.membre;

@@ -78,7 +78,6 @@ PanneauRecherche::PanneauRecherche(ListeFilms& listeFilms, QWidget* parent)
     : PanneauImage(parent, FondPanneau), m_listeFilms(listeFilms)
 {
     setObjectName(QStringLiteral("pnRechercher"));
-    setImage(QPixmap(DossierProgramme() + QStringLiteral("images/interface/rechercher.png")));
     resize(800, 545);
     CreerCriteres();
     CreerCommandes();

@@ -4,7 +4,6 @@
 #include "catalogue/tdm.h"
 #include "graphiquestatistiques.h"
 #include "search/statistiques.h"
-#include "system/programme.h"
 #include "widgets/dialogueimpression.h"
 
 #include <QComboBox>
@@ -36,7 +35,6 @@ private:
 PanneauStatistiques::PanneauStatistiques(QWidget* parent) : PanneauImage(parent, FondPanneau)
 {
     setObjectName(QStringLiteral("pnStatistiques"));
-    setImage(QPixmap(DossierProgramme() + QStringLiteral("images/interface/statistiques.png")));
     resize(800, 545);
 
     Graphique = new GraphiqueStatistiques(this);
