@@ -9,7 +9,7 @@ PAQUETS=(
     # Qt 6: widgets, printing, charts (its CMake config needs the OpenGL module), SVG artwork, JPEG plugin
     qt6-base-dev qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libgl-dev qt6-translations-l10n
     # store, archive, mail, pictures
-    libsqlite3-dev libzip-dev zipcmp zipmerge ziptool libcurl4-openssl-dev libjpeg62-turbo-dev libturbojpeg0-dev
+    libsqlite3-dev libzip-dev zlib1g-dev zipcmp zipmerge ziptool libcurl4-openssl-dev libjpeg62-turbo-dev libturbojpeg0-dev
     # fonts close to the original metrics
     fonts-wine fonts-dejavu-core fonts-liberation
     # peers used by the tests, and the tools to look at the program

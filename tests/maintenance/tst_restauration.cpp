@@ -30,6 +30,7 @@ class TestRestauration : public QObject
 private slots:
     void allerRetour();
     void archiveDeZip();
+    void entreeAbimee();
     void autreMotDePasse();
     void nomsHostiles();
     void tablesRefusees();
@@ -112,6 +113,42 @@ void TestRestauration::archiveDeZip()
     QCOMPARE(bac.dm().tbActeurs().RecordCount(), 0);
     QCOMPARE(LireFichier(bac.data() + QStringLiteral("glossaire.dat")),
              QByteArray("Zone|Code r\xe9gional du disque.\r\n"));
+}
+
+// An encrypted entry whose data was damaged fails its CRC check: it is skipped without a word and the
+// archive's other entries are still restored.
+void TestRestauration::entreeAbimee()
+{
+    Bac bac;
+    bac.Remplir();
+    const QByteArray avantAbime = LireFichier(bac.data() + QStringLiteral("glossaire.dat"));
+    const QString source = bac.racine() + QStringLiteral("source/");
+    QDir().mkpath(source);
+    QByteArray texte;
+    for (int i = 0; i < 2000; ++i)
+        texte += "Format|Ligne " + QByteArray::number(i) + " du glossaire\r\n";
+    EcrireFichier(source + QStringLiteral("notes.txt"), texte);
+    EcrireFichier(source + QStringLiteral("glossaire.dat"), texte);
+    const QString archive = bac.racine() + QStringLiteral("abimee.zip");
+    QCOMPARE(
+        Executer(QStringLiteral("zip"), {"-q", "-P", "quibex", archive, "notes.txt", "glossaire.dat"}, source)
+            .code,
+        0);
+
+    // The second entry's data start after its local header: 30 bytes, its name, its extra field.
+    QByteArray octets = LireFichier(archive);
+    const int nom = octets.indexOf("glossaire.dat");
+    QVERIFY(nom > 30);
+    const int extra =
+        static_cast<unsigned char>(octets[nom - 2]) | static_cast<unsigned char>(octets[nom - 1]) << 8;
+    const int donnees = nom + 13 + extra + 12; // after the encryption header
+    octets[donnees + 200] = static_cast<char>(octets[donnees + 200] ^ 0x5A);
+    EcrireFichier(archive, octets);
+
+    const Resultat r = RestaurerBase(bac.dm(), archive);
+    QVERIFY2(r, qPrintable(r.message()));
+    QCOMPARE(LireFichier(bac.data() + QStringLiteral("notes.txt")), texte);
+    QCOMPARE(LireFichier(bac.data() + QStringLiteral("glossaire.dat")), avantAbime);
 }
 
 // Entries encrypted with another password cannot be extracted: nothing changes and the restore ends as

@@ -1,10 +1,12 @@
 #include "archivezip.h"
+#include "entreechiffree.h"
 #include "erreurzip.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <memory>
 #include <zip.h>
 
 QString NomSimple(const QString& nomEntree)
@@ -41,6 +43,9 @@ Resultat ExtraireArchive(const QString& archive, const QString& dossier, const c
         zip_uint64_t indice;
         QString nom;
         qint64 taille;
+        // Deflated under the traditional encryption: read by our own decryption.
+        bool chiffrementClassique;
+        std::uint32_t crc;
     };
     std::vector<Entree> entrees;
     Avancement avancement;
@@ -54,7 +59,11 @@ Resultat ExtraireArchive(const QString& archive, const QString& dossier, const c
         if (nom.isEmpty() || nom.startsWith(u'.'))
             continue;
         const qint64 taille = (etat.valid & ZIP_STAT_SIZE) ? static_cast<qint64>(etat.size) : 0;
-        entrees.push_back({static_cast<zip_uint64_t>(i), nom, taille});
+        const bool classique = (etat.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+                               (etat.valid & ZIP_STAT_COMP_METHOD) && (etat.valid & ZIP_STAT_CRC) &&
+                               etat.encryption_method == ZIP_EM_TRAD_PKWARE &&
+                               etat.comp_method == ZIP_CM_DEFLATE;
+        entrees.push_back({static_cast<zip_uint64_t>(i), nom, taille, classique, etat.crc});
         avancement.octetsTotal += taille;
     }
     avancement.fichiersTotal = static_cast<int>(entrees.size());
@@ -68,7 +77,12 @@ Resultat ExtraireArchive(const QString& archive, const QString& dossier, const c
         if (!extraits.contains(entree.nom)) {
             // A wrong password mostly fails here; about one in 256 passes the check byte and fails
             // while reading (inflate or CRC error). Either way the entry is skipped.
-            zip_file_t* fz = zip_fopen_index(za, entree.indice, 0);
+            zip_file_t* fz =
+                zip_fopen_index(za, entree.indice, entree.chiffrementClassique ? ZIP_FL_ENCRYPTED : 0);
+            std::unique_ptr<EntreeChiffree> chiffree;
+            if (fz && entree.chiffrementClassique)
+                chiffree = std::make_unique<EntreeChiffree>(fz, QByteArray(motDePasse ? motDePasse : ""),
+                                                            entree.crc);
             if (fz) {
                 QFile sortie(cible.filePath(entree.nom));
                 if (!sortie.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -83,8 +97,9 @@ Resultat ExtraireArchive(const QString& archive, const QString& dossier, const c
                         resultat = Resultat::Silencieux(QStringLiteral("Opération annulée."), CodeAnnulation);
                         break;
                     }
-                    const zip_int64_t lus =
-                        zip_fread(fz, tampon.data(), static_cast<zip_uint64_t>(tampon.size()));
+                    const qint64 lus =
+                        chiffree ? chiffree->Lire(tampon.data(), tampon.size())
+                                 : zip_fread(fz, tampon.data(), static_cast<zip_uint64_t>(tampon.size()));
                     if (lus < 0) {
                         lisible = false;
                         break;
@@ -100,6 +115,8 @@ Resultat ExtraireArchive(const QString& archive, const QString& dossier, const c
                     avancement.octetsFaits = std::min(depart + entree.taille, avancement.octetsFaits + lus);
                     progression.Rapporter(avancement);
                 }
+                chiffree.reset();
+                // The raw read of an encrypted entry checks nothing itself: its CRC was checked above.
                 if (zip_fclose(fz) != 0)
                     lisible = false;
                 if (resultat && lisible && !sortie.flush()) {
