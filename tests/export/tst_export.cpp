@@ -3,6 +3,7 @@
 #include "exchange/courrielcompte.h"
 #include "exchange/pageweb.h"
 #include "printing/documentfiche.h"
+#include "serveursmtp.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -69,14 +70,6 @@ Execution Executer(const QString& programme, const QStringList& arguments)
     e.sortie = QString::fromUtf8(p.readAllStandardOutput());
     e.erreur = QString::fromUtf8(p.readAllStandardError());
     return e;
-}
-
-// A port nobody listens on (just freed).
-quint16 PortLibre()
-{
-    QTcpServer serveur;
-    serveur.listen(QHostAddress::LocalHost, 0);
-    return serveur.serverPort();
 }
 
 // The texts of the document's blocks in order, cells read row by row, one entry per paragraph;
@@ -488,48 +481,12 @@ void TestExport::pageWebDossierAbsent()
 
 namespace {
 
-// An aiosmtpd server on 127.0.0.1 storing what it receives in a maildir.
-class ServeurSmtp
+// What a mail program reads from the one message the server received.
+QJsonObject MessageRecu(const ServeurSmtp& serveur, const QString& image)
 {
-public:
-    explicit ServeurSmtp(const QString& boite) : m_boite(boite)
-    {
-        m_port = PortLibre();
-        m_processus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_processus.start(Python, {"-m", "aiosmtpd", "-n", "-l", QStringLiteral("127.0.0.1:%1").arg(m_port),
-                                   "-c", "aiosmtpd.handlers.Mailbox", boite});
-    }
-    ~ServeurSmtp()
-    {
-        m_processus.kill();
-        m_processus.waitForFinished();
-    }
-    bool Pret()
-    {
-        if (!m_processus.waitForStarted())
-            return false;
-        for (int essai = 0; essai < 200; ++essai) {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, m_port);
-            if (s.waitForConnected(200) && s.waitForReadyRead(2000))
-                return true;
-            QThread::msleep(50);
-        }
-        return false;
-    }
-    quint16 Port() const { return m_port; }
-    // What a mail program reads from the one message received.
-    QJsonObject Message(const QString& image)
-    {
-        const Execution e = Executer(Python, {LireCourriel, m_boite, image});
-        return QJsonDocument::fromJson(e.sortie.toUtf8()).object();
-    }
-
-private:
-    QString m_boite;
-    quint16 m_port = 0;
-    QProcess m_processus;
-};
+    const Execution e = Executer(Python, {LireCourriel, serveur.Boite(), image});
+    return QJsonDocument::fromJson(e.sortie.toUtf8()).object();
+}
 
 } // namespace
 
@@ -546,7 +503,7 @@ void TestExport::envoiReel()
     QVERIFY2(e.code == 0, qPrintable(e.erreur));
     QCOMPARE(e.sortie, QStringLiteral("Envoi en cours ...\nEnvoi terminé !\n"));
 
-    const QJsonObject m = serveur.Message(Chemin("image.bin"));
+    const QJsonObject m = MessageRecu(serveur, Chemin("image.bin"));
     QVERIFY2(!m.contains("erreur"), qPrintable(m.value("erreur").toString()));
     QCOMPARE(m.value("subject").toString(), QStringLiteral("Kinobral 2005"));
     QCOMPARE(m.value("from").toString(), QStringLiteral("moi@exemple.fr"));
@@ -597,7 +554,7 @@ void TestExport::envoiSansImage()
     const Execution e = Cmd({"envoyer", "Nu", "a@b.fr", "--serveur", "127.0.0.1", "--port",
                              QString::number(serveur.Port()), "--delai", "10"});
     QVERIFY2(e.code == 0, qPrintable(e.erreur));
-    const QJsonArray parties = serveur.Message(Chemin("image.bin")).value("parties").toArray();
+    const QJsonArray parties = MessageRecu(serveur, Chemin("image.bin")).value("parties").toArray();
     QStringList types;
     for (const QJsonValue& p : parties)
         types << p.toObject().value("type").toString();

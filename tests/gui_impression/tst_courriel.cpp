@@ -5,6 +5,7 @@
 #include "exchange/exportweb.h"
 #include "exchange/formmail.h"
 #include "print/formapercu.h"
+#include "serveursmtp.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -24,55 +25,12 @@ namespace {
 
 const QString Python = QStringLiteral("/usr/bin/python3");
 
-// A port nobody listens on (just freed).
-quint16 PortLibre()
-{
-    QTcpServer serveur;
-    serveur.listen(QHostAddress::LocalHost, 0);
-    return serveur.serverPort();
-}
-
 bool Ecrire(const QString& chemin, const QByteArray& octets)
 {
     QFile f(chemin);
     return QDir().mkpath(QFileInfo(chemin).path()) && f.open(QIODevice::WriteOnly) &&
            f.write(octets) == octets.size();
 }
-
-// An aiosmtpd server on 127.0.0.1 storing what it receives in a maildir.
-class ServeurSmtp
-{
-public:
-    explicit ServeurSmtp(const QString& boite) : m_port(PortLibre())
-    {
-        m_processus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_processus.start(Python, {"-m", "aiosmtpd", "-n", "-l", QStringLiteral("127.0.0.1:%1").arg(m_port),
-                                   "-c", "aiosmtpd.handlers.Mailbox", boite});
-    }
-    ~ServeurSmtp()
-    {
-        m_processus.kill();
-        m_processus.waitForFinished();
-    }
-    bool Pret()
-    {
-        if (!m_processus.waitForStarted())
-            return false;
-        for (int essai = 0; essai < 200; ++essai) {
-            QTcpSocket s;
-            s.connectToHost(QHostAddress::LocalHost, m_port);
-            if (s.waitForConnected(200) && s.waitForReadyRead(2000))
-                return true;
-            QThread::msleep(50);
-        }
-        return false;
-    }
-    quint16 Port() const { return m_port; }
-
-private:
-    quint16 m_port;
-    QProcess m_processus;
-};
 
 // What a mail program reads in the maildir: the number of messages, then for the first one its
 // recipients and the Content-ID of its picture, whose bytes go to `image`.
