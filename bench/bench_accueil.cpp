@@ -7,6 +7,7 @@
 #include "app/demarrage.h"
 #include "app/formmain.h"
 #include "catalogue/tdm.h"
+#include "couverture_bench.h"
 #include "home/couverturesaccueil.h"
 #include "home/pageaccueil.h"
 #include "outils_bench.h"
@@ -38,28 +39,6 @@ int PagesLues(sqlite3* db)
     int maximum = 0;
     sqlite3_db_status(db, SQLITE_DBSTATUS_CACHE_MISS, &courant, &maximum, 1);
     return courant;
-}
-
-QImage DecodageTurbo(tjhandle tj, const QByteArray& octets, QSize cible)
-{
-    const auto* donnees = reinterpret_cast<const unsigned char*>(octets.constData());
-    const auto taille = static_cast<unsigned long>(octets.size());
-    int largeur = 0, hauteur = 0, sousEchantillonnage = 0, espace = 0;
-    if (tjDecompressHeader3(tj, donnees, taille, &largeur, &hauteur, &sousEchantillonnage, &espace) != 0)
-        return {};
-    int w = largeur, h = hauteur, nombre = 0;
-    const tjscalingfactor* facteurs = tjGetScalingFactors(&nombre);
-    for (int i = 0; i < nombre; ++i) {
-        const int sw = TJSCALED(largeur, facteurs[i]), sh = TJSCALED(hauteur, facteurs[i]);
-        if (sw >= cible.width() && sh >= cible.height() && sw * sh < w * h)
-            w = sw, h = sh;
-    }
-    QImage image(w, h, QImage::Format_RGB32);
-    if (tjDecompress2(tj, donnees, taille, image.bits(), w, static_cast<int>(image.bytesPerLine()), h,
-                      TJPF_BGRX, 0) != 0)
-        return {};
-    return image.size() == cible ? image
-                                 : image.scaled(cible, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace

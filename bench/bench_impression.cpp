@@ -7,6 +7,7 @@
 //    cover is shown for scale.
 // Medians of several rounds, each round running every operation once.
 #include "catalogue/tdm.h"
+#include "couverture_bench.h"
 #include "exchange/pageweb.h"
 #include "imaging/jpeg.h"
 #include "printing/documentfiche.h"
@@ -29,32 +30,6 @@
 #include <vector>
 
 namespace {
-
-// 6000 × 4000 with grain, so that the JPEG stays as large as a real photograph's.
-QByteArray Couverture()
-{
-    const QString chemin = QDir::temp().filePath(QStringLiteral("kinobral-bench-impression-24mp.jpg"));
-    QFile fichier(chemin);
-    if (fichier.open(QIODevice::ReadOnly))
-        return fichier.readAll();
-    std::fprintf(stderr, "Generating %s...\n", qPrintable(chemin));
-    QImage image(6000, 4000, QImage::Format_RGB32);
-    QRandomGenerator hasard(7);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int g = static_cast<int>(hasard.bounded(48u));
-            ligne[x] = qRgb((x / 24 + g) & 255, (y / 16 + g) & 255, ((x + y) / 40 + g) & 255);
-        }
-    }
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "JPG", 90);
-    if (fichier.open(QIODevice::WriteOnly))
-        fichier.write(octets);
-    return octets;
-}
 
 struct Mesure
 {
@@ -79,7 +54,7 @@ int main(int argc, char* argv[])
     QGuiApplication application(argc, argv);
     const int tours = 7;
 
-    const QByteArray couverture = Couverture();
+    const QByteArray couverture = CouvertureGeante();
     QTemporaryDir dossier;
     Tdm dm(dossier.path() + u'/');
     if (!dm.OuvrirBase()) {
