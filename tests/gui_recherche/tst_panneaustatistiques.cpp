@@ -4,6 +4,7 @@
 #include "outils_recherche.h"
 #include "search/graphiquestatistiques.h"
 #include "search/panneaustatistiques.h"
+#include "search/statistiques.h"
 #include "tests.h"
 #include "widgets/boitemessage.h"
 #include "widgets/dialogueimpression.h"
@@ -99,6 +100,27 @@ private slots:
     {
         essai.reset();
         DialogueImpression::DefinirRepondeur({});
+    }
+
+    // A legend too long for one line moves to a column beside the bars, where every label is
+    // written whole; a short one stays below.
+    void legendeEntiere_data()
+    {
+        QTest::addColumn<int>("valeurs");
+        QTest::addColumn<int>("alignement");
+        QTest::newRow("trois valeurs") << 3 << int(Qt::AlignBottom);
+        QTest::newRow("douze valeurs") << 12 << int(Qt::AlignRight);
+    }
+    void legendeEntiere()
+    {
+        QFETCH(int, valeurs);
+        QFETCH(int, alignement);
+        Statistiques stats;
+        for (int i = 0; i < valeurs; ++i)
+            stats.barres.push_back({QStringLiteral("Comédie musicale %1").arg(i), 1});
+        stats.total = valeurs;
+        p->Graphique->Remplir(stats);
+        QCOMPARE(int(p->Graphique->chart()->legend()->alignment()), alignement);
     }
 
     // Opening counts by the selected category, "Genre" at first, and hides the navigation band.

@@ -4,6 +4,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QFontMetrics>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QPainter>
@@ -132,8 +133,18 @@ void GraphiqueStatistiques::Remplir(const Statistiques& stats)
         m_nombres << barre.nombre;
         maximum = std::max(maximum, barre.nombre);
     }
-    // An empty chart shows no empty legend box.
-    chart()->legend()->setVisible(!stats.barres.empty());
+    // An empty chart shows no empty legend box. A legend too long for one line below the bars goes
+    // down the right-hand side, one value a line, so that no value is cut short; beyond what a column
+    // holds it stays below, where the toolkit shortens the labels.
+    QLegend* legende = chart()->legend();
+    legende->setVisible(!stats.barres.empty());
+    const QFontMetrics mesure(legende->font());
+    int largeurLigne = 0;
+    for (const QBarSet* ensemble : Series1->barSets())
+        largeurLigne += mesure.horizontalAdvance(ensemble->label()) + 3 * mesure.height();
+    const int lignesColonne = (height() - 40) / (mesure.height() + 6);
+    const bool colonne = largeurLigne > width() - 40 && Series1->count() <= lignesColonne;
+    legende->setAlignment(colonne ? Qt::AlignRight : Qt::AlignBottom);
     // The legend's swatches take the bar's own colour rather than its gradient.
     const QList<QLegendMarker*> reperes = chart()->legend()->markers(Series1);
     for (int i = 0; i < reperes.size(); ++i) {
