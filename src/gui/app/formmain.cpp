@@ -17,6 +17,7 @@
 #include "system/programme.h"
 #include "widgets/imagemouseoutstate.h"
 #include "widgets/panneauimage.h"
+#include "widgets/placementfenetre.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -309,12 +310,7 @@ void TFormMain::ChargerImages()
 
 void TFormMain::Centrer()
 {
-    const QScreen* ecran = QGuiApplication::primaryScreen();
-    if (ecran == nullptr)
-        return;
-    QRect cadre(QPoint(0, 0), size());
-    cadre.moveCenter(ecran->availableGeometry().center());
-    move(cadre.topLeft());
+    CentrerSurEcran(*this, size());
 }
 
 void TFormMain::AttacherDataModule(Tdm& dm)

@@ -2,6 +2,7 @@
 
 #include "app/erreurs.h"
 #include "app/habillage.h"
+#include "widgets/placementfenetre.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -93,10 +94,5 @@ void TFormAgrandissement::showEvent(QShowEvent* evenement)
     if (m_place)
         return;
     m_place = true;
-    const QScreen* ecran = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (ecran != nullptr) {
-        QRect cadre(QPoint(0, 0), frameGeometry().size());
-        cadre.moveCenter(ecran->availableGeometry().center());
-        move(cadre.topLeft());
-    }
+    CentrerSurEcran(*this, frameGeometry().size());
 }

@@ -8,6 +8,7 @@
 #include "system/programme.h"
 #include "widgets/bandeaulegende.h"
 #include "widgets/panneauimage.h"
+#include "widgets/placementfenetre.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -178,12 +179,7 @@ void TFormActeurs::showEvent(QShowEvent* evenement)
 
 void TFormActeurs::Centrer()
 {
-    const QScreen* ecran = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (ecran == nullptr)
-        return;
-    QRect cadre(QPoint(0, 0), size());
-    cadre.moveCenter(ecran->availableGeometry().center());
-    move(cadre.topLeft());
+    CentrerSurEcran(*this, size());
 }
 
 bool TFormActeurs::EcrireAvantDeplacement()

@@ -4,6 +4,7 @@
 #include "app/habillage.h"
 #include "system/programme.h"
 #include "widgets/bandeaulegende.h"
+#include "widgets/placementfenetre.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -134,12 +135,7 @@ void TFormGlossaire::showEvent(QShowEvent* evenement)
 
 void TFormGlossaire::Centrer()
 {
-    const QScreen* ecran = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (ecran == nullptr)
-        return;
-    QRect cadre(QPoint(0, 0), size());
-    cadre.moveCenter(ecran->availableGeometry().center());
-    move(cadre.topLeft());
+    CentrerSurEcran(*this, size());
 }
 
 bool TFormGlossaire::eventFilter(QObject* objet, QEvent* evenement)
